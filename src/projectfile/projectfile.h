@@ -1,0 +1,115 @@
+// The project file (*.vlm): a plain-text file holding one project's inputs, never results.
+#pragma once
+
+#include "platform/conversions.h"
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace velmora {
+
+inline constexpr int kSiteValueCount = 8;
+
+// What Save hands to the writer: every number already converted.
+struct ProjectValues {
+    std::string description;
+    Date date{};
+    std::string projectNumber;
+    int intensityMethod = 0;                   // -1 when nothing is selected
+    std::array<double, 5> userIntensities{};   // written only for intensity method 0
+    std::vector<std::array<double, 6>> rainfallRows; // duration, then the five depths
+    std::array<double, kSiteValueCount> siteValues{}; // preArea, postArea, preC, postC, preTc,
+                                                      // pondArea, permPoolElev, permRate
+    int dischargeMethod = 0;                   // -1 when nothing is selected
+    std::vector<double> outletValues;          // 4, 5 or 6 values for methods 0, 1, 2
+    std::vector<std::pair<double, double>> stagePairs; // method 3: stage, discharge
+};
+
+// One word of the file as the reader found it, with the line it stands on (from 1).
+struct Word {
+    std::string text;
+    int line = 0;
+};
+
+// How far a read got: every part up to and including `reached` was delivered.
+enum class ReadPart {
+    Nothing,
+    Description,
+    Date,
+    ProjectNumber,
+    IntensityMethod,
+    UserIntensities,
+    Rainfall,
+    Site,
+    DischargeMethod,
+    Outlet, // the whole file
+};
+
+// What the reader delivers: texts as Open puts them into the controls. Only the date and the
+// two method indices are converted.
+struct ProjectWords {
+    std::string description;
+    std::optional<Date> date;
+    Word projectNumber;
+    std::optional<int> intensityMethod;
+    std::array<Word, 5> userIntensities;          // read only for intensity method 0
+    std::vector<std::array<Word, 6>> rainfallRows;
+    std::array<Word, kSiteValueCount> siteWords;
+    std::optional<int> dischargeMethod;
+    std::vector<Word> outletWords;                // methods 0, 1, 2
+    std::vector<std::pair<Word, Word>> stagePairs; // method 3
+    int dischargeMethodLine = 0;
+    int intensityMethodLine = 0;
+};
+
+struct ReadResult {
+    ProjectWords words;
+    ReadPart reached = ReadPart::Nothing;
+    bool ok() const { return reached == ReadPart::Outlet; }
+    std::string error; // why the read stopped ("Error Reading File" is shown to the user)
+    int errorLine = 0;
+};
+
+// The file could not be opened for reading, or created for writing. what() is
+// "The file could not be opened"; reason() says why.
+class FileOpenError : public std::runtime_error {
+public:
+    explicit FileOpenError(std::string reason);
+    const std::string& reason() const noexcept { return reason_; }
+
+private:
+    std::string reason_;
+};
+
+// The file was created but could not be written whole. what() is
+// "The file could not be written"; the previous file at that path is untouched.
+class FileWriteError : public std::runtime_error {
+public:
+    explicit FileWriteError(std::string reason);
+    const std::string& reason() const noexcept { return reason_; }
+
+private:
+    std::string reason_;
+};
+
+// The file's text: CR LF line ends, numbers with a point whatever the settings, the date in
+// the settings' short date pattern.
+std::string formatProjectFile(const ProjectValues& values, const FormatSettings& settings);
+
+// Writes the file through a temporary file in the target's folder renamed over the target.
+void writeProjectFile(const std::filesystem::path& path, const ProjectValues& values,
+                      const FormatSettings& settings);
+
+// Reads a file's text. Numeric words come back with the settings' decimal separator in place
+// of the file's point, so that they convert where Open puts them.
+ReadResult parseProjectFile(std::string_view text, const FormatSettings& settings);
+
+// Throws FileOpenError when the file cannot be opened.
+ReadResult readProjectFile(const std::filesystem::path& path, const FormatSettings& settings);
+
+} // namespace velmora
