@@ -4,10 +4,12 @@
 #include "platform/conversions.h"
 
 #include <array>
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -20,13 +22,13 @@ struct ProjectValues {
     std::string description;
     Date date{};
     std::string projectNumber;
-    int intensityMethod = 0;                   // -1 when nothing is selected
-    std::array<double, 5> userIntensities{};   // written only for intensity method 0
-    std::vector<std::array<double, 6>> rainfallRows; // duration, then the five depths
-    std::array<double, kSiteValueCount> siteValues{}; // preArea, postArea, preC, postC, preTc,
-                                                      // pondArea, permPoolElev, permRate
-    int dischargeMethod = 0;                   // -1 when nothing is selected
-    std::vector<double> outletValues;          // 4, 5 or 6 values for methods 0, 1, 2
+    int intensityMethod = 0;                           // -1 when nothing is selected
+    std::array<double, 5> userIntensities{};           // written only for intensity method 0
+    std::vector<std::array<double, 6>> rainfallRows;   // duration, then the five depths
+    std::array<double, kSiteValueCount> siteValues{};  // preArea, postArea, preC, postC, preTc,
+                                                       // pondArea, permPoolElev, permRate
+    int dischargeMethod = 0;                           // -1 when nothing is selected
+    std::vector<double> outletValues;                  // 4, 5 or 6 values for methods 0, 1, 2
     std::vector<std::pair<double, double>> stagePairs; // method 3: stage, discharge
 };
 
@@ -57,11 +59,11 @@ struct ProjectWords {
     std::optional<Date> date;
     Word projectNumber;
     std::optional<int> intensityMethod;
-    std::array<Word, 5> userIntensities;          // read only for intensity method 0
+    std::array<Word, 5> userIntensities; // read only for intensity method 0
     std::vector<std::array<Word, 6>> rainfallRows;
     std::array<Word, kSiteValueCount> siteWords;
     std::optional<int> dischargeMethod;
-    std::vector<Word> outletWords;                // methods 0, 1, 2
+    std::vector<Word> outletWords;                 // methods 0, 1, 2
     std::vector<std::pair<Word, Word>> stagePairs; // method 3
     int dischargeMethodLine = 0;
     int intensityMethodLine = 0;
@@ -78,24 +80,28 @@ struct ReadResult {
 // The file could not be opened for reading, or created for writing. what() is
 // "The file could not be opened"; reason() says why.
 class FileOpenError : public std::runtime_error {
-public:
+  public:
     explicit FileOpenError(std::string reason);
     const std::string& reason() const noexcept { return reason_; }
 
-private:
+  private:
     std::string reason_;
 };
 
 // The file was created but could not be written whole. what() is
 // "The file could not be written"; the previous file at that path is untouched.
 class FileWriteError : public std::runtime_error {
-public:
+  public:
     explicit FileWriteError(std::string reason);
     const std::string& reason() const noexcept { return reason_; }
 
-private:
+  private:
     std::string reason_;
 };
+
+// How many outlet values the file holds for a discharge method, one a line: 4, 5 and 6 for
+// methods 0, 1 and 2; none for the stage-discharge table (3, which holds pairs) or any other index.
+std::size_t outletValueCount(int dischargeMethod);
 
 // The file's text: CR LF line ends, numbers with a point whatever the settings, the date in
 // the settings' short date pattern.

@@ -1,0 +1,224 @@
+#include "report/renderers.h"
+
+#include "platform/canvas/qpaintercanvas.h"
+#include "report/reportpage.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageWriter>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <system_error>
+
+namespace velmora {
+
+namespace {
+
+constexpr double kSheetMarginMillimetres = 12.7; // printable area's margin on every side (1/2 in)
+constexpr double kScreenDotsPerInch = 96.0;      // page pixels per inch, as on screen
+constexpr double kInchesPerMetre = 39.37007874;
+constexpr std::array<std::string_view, 14> kLetterTerritories{
+    "US", "CA", "MX", "CL", "CO", "CR", "DO", "GT", "NI", "PA", "PH", "PR", "SV", "VE"};
+
+std::string quotedPath(const std::filesystem::path& path) {
+    return "'" + path.string() + "'";
+}
+
+std::string uppercase(std::string_view text) {
+    std::string upper(text);
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return upper;
+}
+
+// The reason a target cannot be opened for writing, in the user's terms where we can tell.
+std::string openFailureReason(const std::filesystem::path& path, const QSaveFile& file) {
+    std::error_code error;
+    const std::filesystem::path folder =
+        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    if (!std::filesystem::exists(folder, error))
+        return "the folder " + quotedPath(folder) + " does not exist";
+    if (!std::filesystem::is_directory(folder, error))
+        return quotedPath(folder) + " is not a folder";
+    if (std::filesystem::is_directory(path, error))
+        return "it is a folder";
+    return file.errorString().toStdString();
+}
+
+// Renders through `render(QIODevice&)` into a temporary file beside the target; the target
+// is replaced only when everything was written.
+template <typename Render> void writeAtomically(const std::filesystem::path& path, Render render) {
+    ensureGuiApplication();
+    QSaveFile file(QString::fromStdString(path.string()));
+    if (!file.open(QIODevice::WriteOnly))
+        throw RenderError(path, openFailureReason(path, file));
+    render(file);
+    if (file.error() != QFileDevice::NoError)
+        throw RenderError(path, file.errorString().toStdString());
+    if (!file.commit())
+        throw RenderError(path, file.errorString().toStdString());
+}
+
+void beginPainting(QPainter& painter, QPaintDevice& device, const std::filesystem::path& path) {
+    if (!painter.begin(&device))
+        throw RenderError(path, "the drawing could not be started");
+}
+
+// Forwards everything to the sheet's canvas but the text lying wholly outside its band, so a
+// sheet holds only the text it shows; shapes are clipped by the painter.
+class BandCanvas final : public Canvas {
+  public:
+    BandCanvas(Canvas& target, PageBand band) : target_(target), band_(band) {}
+
+    void SetPatternBrush(const PatternBrush& brush) override { target_.SetPatternBrush(brush); }
+    void Rectangle(int x1, int y1, int x2, int y2) override { target_.Rectangle(x1, y1, x2, y2); }
+    void TextOut(int x, int y, const std::string& text) override {
+        if (y + kTextCellHeight > band_.top && y < band_.bottom)
+            target_.TextOut(x, y, text);
+    }
+    void MoveTo(int x, int y) override { target_.MoveTo(x, y); }
+    void LineTo(int x, int y) override { target_.LineTo(x, y); }
+
+  private:
+    Canvas& target_;
+    PageBand band_;
+};
+
+// Page pixels to sheet units: the 700 x 535 page fitted to the printable area, keeping its
+// proportions.
+double sheetScale(const QPaintDevice& sheet) {
+    return std::min(static_cast<double>(sheet.width()) / kReportPageWidth,
+                    static_cast<double>(sheet.height()) / kReportPageMinHeight);
+}
+
+void drawPdfSheets(QPdfWriter& writer, QPainter& painter, const ResultsRun& run,
+                   int stageGridRowCount, const FormatSettings& settings) {
+    const std::vector<PageBand> bands = reportSheetBands(run, stageGridRowCount);
+    const double scale = sheetScale(writer);
+    for (std::size_t i = 0; i < bands.size(); ++i) {
+        const PageBand band = bands[i];
+        if (i > 0)
+            writer.newPage();
+        painter.save();
+        painter.scale(scale, scale);
+        painter.translate(0, -band.top);
+        painter.setClipRect(QRect(0, band.top, kReportPageWidth, band.bottom - band.top));
+        QPainterCanvas sheet(painter);
+        BandCanvas canvas(sheet, band);
+        DrawReportPage(canvas, run, stageGridRowCount, settings);
+        painter.restore();
+    }
+}
+
+QPageSize pageSizeOf(PaperSize paper) {
+    return QPageSize(paper == PaperSize::Letter ? QPageSize::Letter : QPageSize::A4);
+}
+
+} // namespace
+
+RenderError::RenderError(const std::filesystem::path& path, std::string reason)
+    : std::runtime_error("Cannot write the report to " + quotedPath(path) + ": " + reason),
+      path_(path), reason_(std::move(reason)) {}
+
+PaperSize paperSizeForLocaleName(std::string_view localeName) {
+    const std::string_view name = localeName.substr(0, localeName.find_first_of(".@"));
+    if (name.empty() || name == "C" || name == "POSIX")
+        return PaperSize::Letter;
+    const auto separator = name.find_first_of("_-");
+    if (separator == std::string_view::npos)
+        return PaperSize::A4;
+    const std::string territory = uppercase(name.substr(separator + 1));
+    const bool letter = std::find(kLetterTerritories.begin(), kLetterTerritories.end(),
+                                  territory) != kLetterTerritories.end();
+    return letter ? PaperSize::Letter : PaperSize::A4;
+}
+
+void ensureGuiApplication() {
+    if (QCoreApplication::instance() != nullptr)
+        return;
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // QGuiApplication keeps references to argc and argv for its whole life.
+    static int argc = 1;
+    static char programName[] = "velmora";
+    static char* argv[] = {programName, nullptr};
+    static QGuiApplication* application = new QGuiApplication(argc, argv);
+    (void)application;
+}
+
+void writeReportPdf(const std::filesystem::path& path, const ResultsRun& run, int stageGridRowCount,
+                    const FormatSettings& settings, PaperSize paper) {
+    writeAtomically(path, [&](QIODevice& device) {
+        QPdfWriter writer(&device);
+        writer.setCreator(QStringLiteral("Velmora"));
+        writer.setTitle(QStringLiteral("Detention pond results"));
+        const QMarginsF margins(kSheetMarginMillimetres, kSheetMarginMillimetres,
+                                kSheetMarginMillimetres, kSheetMarginMillimetres);
+        writer.setPageLayout(QPageLayout(pageSizeOf(paper), QPageLayout::Landscape, margins,
+                                         QPageLayout::Millimeter));
+        QPainter painter;
+        beginPainting(painter, writer, path);
+        drawPdfSheets(writer, painter, run, stageGridRowCount, settings);
+        if (!painter.end())
+            throw RenderError(path, "the PDF could not be completed");
+    });
+}
+
+void writeReportPng(const std::filesystem::path& path, const ResultsRun& run, int stageGridRowCount,
+                    const FormatSettings& settings, int scale) {
+    if (scale < 1 || scale > kMaxPngScale)
+        throw RenderError(path, "the scale must be a whole number from 1 to " +
+                                    std::to_string(kMaxPngScale));
+    const int height = reportPageHeight(run, stageGridRowCount);
+    writeAtomically(path, [&](QIODevice& device) {
+        QImage image(kReportPageWidth * scale, height * scale, QImage::Format_RGB32);
+        if (image.isNull())
+            throw RenderError(path, "there is not enough memory for the image");
+        image.fill(Qt::white);
+        const int dotsPerMetre =
+            static_cast<int>(std::lround(kScreenDotsPerInch * scale * kInchesPerMetre));
+        image.setDotsPerMeterX(dotsPerMetre);
+        image.setDotsPerMeterY(dotsPerMetre);
+        QPainter painter;
+        beginPainting(painter, image, path);
+        painter.scale(scale, scale);
+        QPainterCanvas canvas(painter);
+        DrawReportPage(canvas, run, stageGridRowCount, settings);
+        painter.end();
+        QImageWriter writer(&device, "png");
+        if (!writer.write(image))
+            throw RenderError(path, writer.errorString().toStdString());
+    });
+}
+
+void writeReportSvg(const std::filesystem::path& path, const ResultsRun& run, int stageGridRowCount,
+                    const FormatSettings& settings) {
+    const int height = reportPageHeight(run, stageGridRowCount);
+    writeAtomically(path, [&](QIODevice& device) {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&device);
+        generator.setSize(QSize(kReportPageWidth, height));
+        generator.setViewBox(QRect(0, 0, kReportPageWidth, height));
+        generator.setResolution(static_cast<int>(kScreenDotsPerInch));
+        generator.setTitle(QStringLiteral("Detention pond results"));
+        QPainter painter;
+        beginPainting(painter, generator, path);
+        QPainterCanvas canvas(painter);
+        DrawReportPage(canvas, run, stageGridRowCount, settings);
+        if (!painter.end())
+            throw RenderError(path, "the SVG could not be completed");
+    });
+}
+
+} // namespace velmora

@@ -1,0 +1,59 @@
+// The report page written to files: PDF sheets, a PNG image, an SVG drawing.
+#pragma once
+
+#include "engine/resultsrun.h"
+#include "platform/conversions.h"
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+enum class PaperSize { Letter, A4 };
+
+// Letter for the locales of countries that print on US Letter (en_US, en_CA, fr_CA, es_MX,
+// en_PH, ...) and for C/POSIX; A4 for every other locale. Encoding and modifier are ignored.
+PaperSize paperSizeForLocaleName(std::string_view localeName);
+
+// A report that could not be written. what() names the file and the reason, such as
+// "Cannot write the report to 'out/page.pdf': the folder 'out' does not exist".
+class RenderError : public std::runtime_error {
+  public:
+    RenderError(const std::filesystem::path& path, std::string reason);
+    const std::filesystem::path& path() const noexcept { return path_; }
+    const std::string& reason() const noexcept { return reason_; }
+
+  private:
+    std::filesystem::path path_;
+    std::string reason_;
+};
+
+inline constexpr int kMaxPngScale = 8; // device pixels per page pixel
+
+// Creates the process's QGuiApplication if there is none yet; it lives until the process
+// ends. Without DISPLAY and WAYLAND_DISPLAY (and no QT_QPA_PLATFORM of the user's own) it
+// selects Qt's offscreen platform, so reports render on a machine without a display.
+void ensureGuiApplication();
+
+// Each writer renders into a temporary file beside the target and renames it over the target
+// once complete: a failure leaves any earlier file as it was and no partial file behind.
+// All throw RenderError when the file cannot be written.
+
+// Landscape sheets of the paper size, the page scaled to fit the printable area keeping its
+// proportions, as vectors. A page taller than 535 pixels is cut between lines of text onto
+// several sheets, each scaled as a 700 x 535 page is.
+void writeReportPdf(const std::filesystem::path& path, const ResultsRun& run, int stageGridRowCount,
+                    const FormatSettings& settings, PaperSize paper);
+
+// The page as an image of 700 x height pixels times `scale` (1 to kMaxPngScale; 2 gives a
+// sharper image of the same page). Throws RenderError for a scale outside that range.
+void writeReportPng(const std::filesystem::path& path, const ResultsRun& run, int stageGridRowCount,
+                    const FormatSettings& settings, int scale);
+
+// The page as a vector drawing of 700 x height units.
+void writeReportSvg(const std::filesystem::path& path, const ResultsRun& run, int stageGridRowCount,
+                    const FormatSettings& settings);
+
+} // namespace velmora
