@@ -6,6 +6,7 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -22,31 +23,34 @@ struct FormatSettings {
 // The conventions of the C/POSIX locale: '.' and M/d/yyyy.
 FormatSettings cLocaleSettings();
 
-// The conventions of a POSIX locale name such as "de_DE.UTF-8", "en_GB" or "C".
-// Unknown names give the C locale's conventions.
+// The conventions of a POSIX locale name such as "de_DE.UTF-8", "en_GB", "de_DE@euro" or "C",
+// looked up by language and territory, then by language alone (code set and modifier are
+// ignored). Unknown names give the C locale's conventions. Date patterns always write
+// four-digit years.
 FormatSettings settingsForLocaleName(std::string_view localeName);
 
-// The conventions of the process environment: the first non-empty of LC_ALL, LC_NUMERIC and
-// LANG names the locale. Called by program entry points only, never by the engine.
+// The conventions of the process environment: the decimal separator is that of the first
+// non-empty of LC_ALL, LC_NUMERIC and LANG, the date pattern that of the first non-empty of
+// LC_ALL, LC_TIME and LANG. Called by program entry points only, never by the engine.
 FormatSettings settingsFromEnvironment();
 
 // A text that is not a number. what() is the message the user sees.
 class ConversionError : public std::runtime_error {
-public:
+  public:
     explicit ConversionError(std::string text);
     const std::string& text() const noexcept { return text_; }
 
-private:
+  private:
     std::string text_;
 };
 
 // A text that is not a date in the short date pattern.
 class DateConversionError : public std::runtime_error {
-public:
+  public:
     explicit DateConversionError(std::string text);
     const std::string& text() const noexcept { return text_; }
 
-private:
+  private:
     std::string text_;
 };
 
@@ -63,13 +67,21 @@ double readNumber(std::string_view text, const FormatSettings& settings);
 enum class FloatFormat { ffGeneral, ffFixed };
 using enum FloatFormat;
 
+// Both formats first reduce the value to 18 significant decimal digits, then cut those digits
+// rounding half away from zero (0.125 to two decimals is 0.13; 2.675, held as
+// 2.67499999999999982, is 2.67). The settings' decimal separator, never a thousands
+// separator. A value that is not a number is "NAN", an infinite one "INF", each after a minus
+// sign when the sign bit is set. Zero, negative zero included, is "0".
+
 // The general format: at most 15 significant digits, no trailing zeros, exponent form for
 // magnitudes below 0.0001 or integer parts of more than 15 digits (1.5E-5, 1E20).
 std::string FloatToStr(double value, const FormatSettings& settings);
 
-// ffFixed: exactly `digits` decimals after cutting to `precision` significant digits, or the
-// general format with `precision` digits when the integer part is longer than `precision`.
-// ffGeneral: the general format with `precision` significant digits.
+// ffFixed: exactly `digits` decimals (held within 0..18) after cutting to `precision`
+// significant digits (held within 2..18), or the general format with `precision` digits when
+// the integer part is longer than `precision` (100000 with precision 5 is 1E5). A value that
+// rounds to zero is written without a minus sign (0.000, never -0.000).
+// ffGeneral: the general format with `precision` significant digits; `digits` is not used.
 std::string FloatToStrF(double value, FloatFormat format, int precision, int digits,
                         const FormatSettings& settings);
 
@@ -78,9 +90,15 @@ using Date = std::chrono::year_month_day;
 // The date in the settings' short date pattern.
 std::string DateToStr(Date date, const FormatSettings& settings);
 
-// Reads a date written in the settings' short date pattern. Throws DateConversionError
-// ("'31/31/2007' is not a valid date") for a text that does not match or a day that does not
-// exist.
+// Reads a date written in the settings' short date pattern, blanks around it allowed. Day and
+// month take 1 or 2 digits whatever the pattern; the year takes 4 digits, or 2 where the
+// pattern has yy (00..49 are 2000..2049, 50..99 are 1950..1999); the pattern's separators must
+// be there. Throws DateConversionError ("'2/30/2007' is not a valid date") for a text that
+// does not match or a day that does not exist.
 Date StrToDate(std::string_view text, const FormatSettings& settings);
+
+// A date written yyyy-MM-dd (2007-03-15), whatever the user's settings; std::nullopt for any
+// other text or a day that does not exist.
+std::optional<Date> parseIsoDate(std::string_view text);
 
 } // namespace velmora

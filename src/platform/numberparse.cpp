@@ -1,9 +1,13 @@
 // Strict reading of decimal numbers typed by the user.
 #include "platform/conversions.h"
 
+#include "platform/blanks.h"
+
 #include <charconv>
 #include <cmath>
+#include <string>
 #include <system_error>
+#include <utility>
 
 namespace velmora {
 
@@ -12,17 +16,6 @@ ConversionError::ConversionError(std::string text)
       text_(std::move(text)) {}
 
 namespace {
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 // The number rewritten with '.' as separator and no '+' signs, ready for from_chars, or an
 // empty string when the text is not of the number grammar.
