@@ -1,0 +1,99 @@
+#include "engine/dischrate.h"
+
+#include "engine/calculationerror.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace velmora {
+
+namespace {
+
+// Weir flow over a crest: the shared part of the weir and of both orifices below their centre
+// line. Zero or negative heads give 0 before any power is taken.
+double weirOverCrest(double head, double weirCoef, double length, double endContractions) {
+    if (head <= 0.0)
+        return 0.0;
+    const double effectiveLength = length - kEndContractionFactor * endContractions * head;
+    return weirCoef * effectiveLength * std::pow(head, kWeirExponent);
+}
+
+// Orifice flow on the head above the centre line; only called with a positive head.
+double orificeFlow(double orifCoef, double area, double headAboveCentre) {
+    return orifCoef * area * std::sqrt(kTwiceGravity * headAboveCentre);
+}
+
+std::size_t pairCountOf(const StageDischargeTable& table) {
+    const std::size_t stored = std::min(table.stages.size(), table.discharges.size());
+    return table.pairCount <= 0 ? 0 : std::min(stored, static_cast<std::size_t>(table.pairCount));
+}
+
+} // namespace
+
+dischRate::dischRate(const StageDischargeTable& table)
+    : stages_(table.stages.data(), pairCountOf(table)),
+      discharges_(table.discharges.data(), pairCountOf(table)),
+      ascending_(std::is_sorted(stages_.begin(), stages_.end())) {}
+
+double dischRate::weirFlow(double stage, double weirCoef, double weirLength, double endContractions,
+                           double crestElev) {
+    return weirOverCrest(stage - crestElev, weirCoef, weirLength, endContractions);
+}
+
+double dischRate::circOrifFlow(double stage, double weirCoef, double diameter, double invertElev,
+                               double orifCoef) {
+    const double centreLine = invertElev + diameter / 2.0;
+    if (centreLine >= stage)
+        return weirOverCrest(stage - invertElev, weirCoef, diameter, 0.0);
+    const double area = diameter * diameter * kPi * kCircleAreaFactor;
+    return orificeFlow(orifCoef, area, stage - centreLine);
+}
+
+double dischRate::rectOrifFlow(double stage, double weirCoef, double width, double height,
+                               double endContractions, double invertElev, double orifCoef) {
+    const double centreLine = invertElev + height / 2.0;
+    if (centreLine >= stage)
+        return weirOverCrest(stage - invertElev, weirCoef, width, endContractions);
+    return orificeFlow(orifCoef, width * height, stage - centreLine);
+}
+
+double dischRate::tableFlow(double stage) const {
+    if (stages_.size() < 2)
+        return 0.0;
+    return ascending_ ? firstBracketingSearch(stage) : firstBracketingScan(stage);
+}
+
+double dischRate::firstBracketingScan(double stage) const {
+    for (std::size_t i = 1; i < stages_.size(); ++i) {
+        if (stages_[i - 1] <= stage && stage <= stages_[i])
+            return interpolate(i, stage);
+    }
+    return 0.0;
+}
+
+// With stages that never decrease, the first segment i whose upper stage reaches `stage` is
+// the first bracketing one, provided its lower stage does not lie above `stage`: every earlier
+// segment ends below the stage.
+double dischRate::firstBracketingSearch(double stage) const {
+    const auto upper = std::lower_bound(stages_.begin() + 1, stages_.end(), stage);
+    if (upper == stages_.end())
+        return 0.0;
+    const auto segment = static_cast<std::size_t>(upper - stages_.begin());
+    if (stages_[segment - 1] > stage)
+        return 0.0;
+    return interpolate(segment, stage);
+}
+
+double dischRate::interpolate(std::size_t segment, double stage) const {
+    const double lowStage = stages_[segment - 1];
+    const double span = stages_[segment] - lowStage;
+    if (span == 0.0)
+        throw CalculationError("division by zero (stage-discharge pairs " +
+                               std::to_string(segment) + " and " + std::to_string(segment + 1) +
+                               " have the same stage)");
+    const double lowDischarge = discharges_[segment - 1];
+    return lowDischarge + (stage - lowStage) / span * (discharges_[segment] - lowDischarge);
+}
+
+} // namespace velmora
