@@ -1,5 +1,7 @@
 #include "cli/output.h"
 
+#include "report/reportcolumns.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -8,36 +10,6 @@
 namespace velmora {
 
 namespace {
-
-// One column of the routing table: its field, its two heading lines and how the report writes
-// its values (significant digits, decimals).
-struct Column {
-    const char* field;
-    const char* heading1;
-    const char* heading2;
-    double RoutingRow::*value;
-    double scale; // the report shows Delta-T in minutes
-    int precision;
-    int digits;
-};
-
-constexpr double kMinutesPerHour = 60.0;
-
-const std::array<Column, 13> kColumns{{
-    {"duration", "Duration", "(hr.)", &RoutingRow::duration, 1, 5, 3},
-    {"rainfall", "Rainfall", "(in.)", &RoutingRow::rainfall, 1, 10, 3},
-    {"deltaT", "Delta-T", "(min.)", &RoutingRow::deltaT, kMinutesPerHour, 10, 0},
-    {"deltaR", "Delta-R", "(ft.)", &RoutingRow::deltaR, 1, 5, 3},
-    {"inflowVol", "Inflow Vol.", "(ac-ft)", &RoutingRow::inflowVol, 1, 12, 4},
-    {"stage1", "Stage-1", "(ft.)", &RoutingRow::stage1, 1, 12, 2},
-    {"discharge", "Discharge", "(cfs)", &RoutingRow::discharge, 1, 12, 2},
-    {"outflowVol", "Outflow Vol.", "(ac-ft)", &RoutingRow::outflowVol, 1, 12, 4},
-    {"incremVol", "Increm Vol", "(ac-ft)", &RoutingRow::incremVol, 1, 12, 4},
-    {"cumVol", "Cum. Vol.", "(ac-ft)", &RoutingRow::cumVol, 1, 12, 4},
-    {"stage2", "Stage-2", "(ft)", &RoutingRow::stage2, 1, 12, 2},
-    {"outflow", "Outflow", "(cfs)", &RoutingRow::outflow, 1, 12, 2},
-    {"volOut", "Vol. Out", "(ac-ft)", &RoutingRow::volOut, 1, 12, 4},
-}};
 
 constexpr int kTextColumnWidth = 13;
 
@@ -84,8 +56,8 @@ std::string preDevelopmentLine(const ResultsRun& run, const FormatSettings& s) {
            " cfs (" + intensity + ")";
 }
 
-void printHeadingRow(std::ostream& out, const char* Column::*heading) {
-    for (const Column& column : kColumns)
+void printHeadingRow(std::ostream& out, const char* ReportColumn::*heading) {
+    for (const ReportColumn& column : kReportColumns)
         out << std::setw(kTextColumnWidth) << column.*heading;
     out << '\n';
 }
@@ -124,9 +96,9 @@ void writeJsonString(std::ostream& out, const std::string& text) {
 void writeJsonRow(std::ostream& out, const RoutingRow& row) {
     out << '{';
     bool first = true;
-    for (const Column& column : kColumns) {
+    for (const ReportColumn& column : kReportColumns) {
         out << (first ? "" : ", ") << '"' << column.field
-            << "\": " << roundTripNumber(row.*column.value);
+            << "\": " << roundTripNumber(row.*column.member);
         first = false;
     }
     out << ", \"infiltrationVol\": " << roundTripNumber(row.infiltrationVol) << '}';
@@ -156,13 +128,12 @@ void printRunText(std::ostream& out, const ResultsRun& run, const FormatSettings
     out << preDevelopmentLine(run, s) << '\n';
     out << "Outlet: " << methodLine(run, s) << "\n\n";
 
-    printHeadingRow(out, &Column::heading1);
-    printHeadingRow(out, &Column::heading2);
+    printHeadingRow(out, &ReportColumn::heading1);
+    printHeadingRow(out, &ReportColumn::heading2);
     for (const RoutingRow& row : run.routing.event(in.designEvent)) {
-        for (const Column& column : kColumns)
+        for (const ReportColumn& column : kReportColumns)
             out << std::setw(kTextColumnWidth)
-                << FloatToStrF(row.*column.value * column.scale, ffFixed, column.precision,
-                               column.digits, s);
+                << FloatToStrF(column.shown(row), ffFixed, column.precision, column.digits, s);
         out << '\n';
     }
     out << '\n';
@@ -177,14 +148,14 @@ void printRunText(std::ostream& out, const ResultsRun& run, const FormatSettings
 
 void printRunCsv(std::ostream& out, const ResultsRun& run) {
     bool first = true;
-    for (const Column& column : kColumns) {
+    for (const ReportColumn& column : kReportColumns) {
         out << (first ? "" : ",") << column.field;
         first = false;
     }
     out << ",infiltrationVol\n";
     for (const RoutingRow& row : run.routing.event(run.inputs.designEvent)) {
-        for (const Column& column : kColumns)
-            out << roundTripNumber(row.*column.value) << ',';
+        for (const ReportColumn& column : kReportColumns)
+            out << roundTripNumber(row.*column.member) << ',';
         out << roundTripNumber(row.infiltrationVol) << '\n';
     }
 }

@@ -3,6 +3,8 @@
 #include "platform/canvas/qpaintercanvas.h"
 #include "report/reportpage.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
@@ -19,6 +21,8 @@
 #include <cctype>
 #include <cmath>
 #include <system_error>
+
+#include <unistd.h>
 
 namespace velmora {
 
@@ -149,6 +153,15 @@ void ensureGuiApplication() {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a desktop session there is no runtime folder; Qt would make one under the
+    // temporary folder anyway, but with a warning on the command line's error stream.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString runtime =
+            QDir::tempPath() + QStringLiteral("/runtime-velmora-") + QString::number(getuid());
+        if (QDir().mkpath(runtime) &&
+            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+            qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+    }
     // QGuiApplication keeps references to argc and argv for its whole life.
     static int argc = 1;
     static char programName[] = "velmora";

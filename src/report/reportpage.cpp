@@ -1,5 +1,7 @@
 #include "report/reportpage.h"
 
+#include "report/reportcolumns.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -48,8 +50,6 @@ constexpr int kDischargeValueLeft = 58;
 constexpr int kStagePairsFirstLine = 2; // the first pair stands on the list's rule, two lines down
 constexpr int kPageBottomMargin = 7;    // pixels kept under the lowest text
 
-constexpr double kMinutesPerHour = 60.0;
-
 // The page's pattern brush: plain white, so page and frame are white on screen and paper.
 PatternBrush reportPatternBrush() {
     return PatternBrush::plainWhite(kReportPatternWidth, kReportPatternHeight);
@@ -64,37 +64,7 @@ struct NumberTexts {
     }
 };
 
-struct TableColumn {
-    const char* heading1;
-    const char* heading2;
-    int headingX;
-    int valueX;
-    double (*value)(const RoutingRow&);
-    int precision;
-    int digits;
-};
-
-constexpr std::array<TableColumn, 13> kColumns{{
-    {"Duration", "  (hr.)", 10, 6, [](const RoutingRow& r) { return r.duration; }, 5, 3},
-    {"Rainfall", "  (in.)", 64, 58, [](const RoutingRow& r) { return r.rainfall; }, 10, 3},
-    {"Delta-T", " (min.)", 116, 114, [](const RoutingRow& r) { return r.deltaT * kMinutesPerHour; },
-     10, 0},
-    {"Delta-R", "  (ft.)", 165, 158, [](const RoutingRow& r) { return r.deltaR; }, 5, 3},
-    {"Inflow Vol.", "(ac-ft)", 215, 213, [](const RoutingRow& r) { return r.inflowVol; }, 12, 4},
-    {"Stage-1", "  (ft.)", 275, 267, [](const RoutingRow& r) { return r.stage1; }, 12, 2},
-    {"Discharge", "  (cfs)", 325, 324, [](const RoutingRow& r) { return r.discharge; }, 12, 2},
-    {"Outflow Vol.", "  (ac-ft)", 377, 378, [](const RoutingRow& r) { return r.outflowVol; }, 12,
-     4},
-    {"Increm Vol", "  (ac-ft)", 435, 437, [](const RoutingRow& r) { return r.incremVol; }, 12, 4},
-    {" Cum. Vol.", " (ac-ft)", 490, 490, [](const RoutingRow& r) { return r.cumVol; }, 12, 4},
-    {"Stage-2", " (ft)", 550, 542, [](const RoutingRow& r) { return r.stage2; }, 12, 2},
-    {"Outflow", "  (cfs)", 598, 597, [](const RoutingRow& r) { return r.outflow; }, 12, 2},
-    {"Vol. Out", " (ac-ft)", 645, 642, [](const RoutingRow& r) { return r.volOut; }, 12, 4},
-}};
-constexpr std::size_t kDurationColumn = 0;
-constexpr std::size_t kRainfallColumn = 1;
-constexpr std::size_t kDeltaTColumn = 2;
-constexpr std::size_t kDeltaRColumn = 3;
+constexpr const std::array<ReportColumn, 13>& kColumns = kReportColumns;
 
 int rowTop(int row) {
     return kFirstRowTop + kRowPitch * row;
@@ -220,18 +190,18 @@ void drawStageDischargeList(Canvas& canvas, const ResultsRun& run, int pairs, in
     }
 }
 
-void drawHeadings(Canvas& canvas, const TableColumn& column) {
+void drawHeadings(Canvas& canvas, const ReportColumn& column) {
     canvas.TextOut(column.headingX, kHeadingLine1Top, column.heading1);
     canvas.TextOut(column.headingX, kHeadingLine2Top, column.heading2);
 }
 
-void drawColumnValue(Canvas& canvas, const TableColumn& column, const RoutingRow& row, int r,
+void drawColumnValue(Canvas& canvas, const ReportColumn& column, const RoutingRow& row, int r,
                      const NumberTexts& n) {
     canvas.TextOut(column.valueX, rowTop(r),
-                   n.fixed(column.value(row), column.precision, column.digits));
+                   n.fixed(column.shown(row), column.precision, column.digits));
 }
 
-void drawColumnValues(Canvas& canvas, const TableColumn& column, std::span<const RoutingRow> rows,
+void drawColumnValues(Canvas& canvas, const ReportColumn& column, std::span<const RoutingRow> rows,
                       const NumberTexts& n) {
     for (std::size_t r = 0; r < rows.size(); ++r)
         drawColumnValue(canvas, column, rows[r], static_cast<int>(r), n);
