@@ -80,7 +80,7 @@ void BM_ResultsRun(benchmark::State& state, Outlet outlet) {
 // written straight into the output with no engine around it.
 double weirFloor(double stage) {
     const double head = stage - 24.5;
-    return head > 0 ? 3.33 * (1.5 - 0.1 * 2 * head) * head * std::sqrt(head) : 0.0;
+    return head > 0 ? 3.33 * (1.5 - 0.1 * 2 * head) * std::pow(head, 1.5) : 0.0;
 }
 
 double tableFloor(const StageDischargeTable& t, double stage) {
