@@ -237,6 +237,48 @@ TEST_F(CliTest, DecimalCommaLocaleReadsAndRunsThePointFile) {
     EXPECT_THAT(result.out, HasSubstr("100,60"));
 }
 
+TEST_F(CliTest, ReportWritesTheWorkedExamplesDrawList) {
+    const fs::path example = fs::path(VELMORA_EXAMPLES_DIR) / "worked-example-weir.vlm";
+    const fs::path json = dir_ / "page.json";
+    const CliOutcome result = runVelmora({"report", example.string(), "-o", json.string()});
+    ASSERT_EQ(result.exitCode, kExitSuccess) << result.err;
+    const std::string ops = readBytes(json);
+    for (const char* op : {
+             R"({"width": 700, "height": 535, "ops": [{"op": "brush"}, )"
+             R"({"op": "rectangle", "x1": 0, "y1": 0, "x2": 700, "y2": 535}, )"
+             R"({"op": "textOut", "x": 10, "y": 1, )"
+             R"("text": "Velmora    Proj. Date: 3/15/2007   Proj. No.: P-101"}, )"
+             R"({"op": "rectangle", "x1": 5, "y1": 13, "x2": 695, "y2": 180}, )"
+             R"({"op": "textOut", "x": 10, "y": 14, )"
+             R"("text": "Design Rainfall Event: 5yr/24hr  Proj. Descr.: Example detention pond"})",
+             R"({"op": "textOut", "x": 10, "y": 70, "text": "Disch. Method: Rect. Weir - Crest )"
+             R"(Elev.(ft):26.5    Weir Length(in):12    Weir Coeff.:3.33    No. of End )"
+             R"(Contractions: 0"})",
+             R"({"op": "moveTo", "x": 640, "y": 84}, {"op": "lineTo", "x": 640, "y": 180})",
+             R"({"op": "textOut", "x": 6, "y": 151, "text": "24.000"})",
+             R"({"op": "textOut", "x": 487, "y": 515, "text": "Max. Vol. Storage req'd.(ac-ft) = )",
+         })
+        EXPECT_NE(ops.find(op), std::string::npos) << op;
+}
+
+TEST_F(CliTest, ReportWritesAOnePagePdfOrNothing) {
+    const fs::path example = fs::path(VELMORA_EXAMPLES_DIR) / "detention-pond.vlm";
+    const fs::path pdf = dir_ / "page.pdf";
+    const CliOutcome result = runVelmora(
+        {"report", example.string(), "--event", "25", "--paper", "a4", "-o", pdf.string()});
+    ASSERT_EQ(result.exitCode, kExitSuccess) << result.err;
+    const std::string bytes = readBytes(pdf);
+    EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
+
+    const fs::path unwritable = dir_ / "missing-folder" / "page.png";
+    const CliOutcome failed = runVelmora({"report", example.string(), "-o", unwritable.string()});
+    EXPECT_EQ(failed.exitCode, kExitFile);
+    EXPECT_THAT(failed.err, HasSubstr("does not exist"));
+    EXPECT_FALSE(fs::exists(unwritable.parent_path()));
+    EXPECT_EQ(runVelmora({"report", example.string(), "-o", (dir_ / "page.txt").string()}).exitCode,
+              kExitUsage);
+}
+
 // Every example reads, runs for every event and writes back byte for byte through the Save
 // command's conversion.
 TEST(CliExamples, ReadRunAndWriteBackByteForByte) {
