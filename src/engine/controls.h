@@ -16,7 +16,7 @@ namespace velmora {
 // A grid of text cells addressed as (column, row), row 0 being the heading row. A capture
 // reads cells and may lower the row count to drop trailing empty rows.
 class TextGrid {
-public:
+  public:
     virtual ~TextGrid() = default;
     virtual int rowCount() const = 0;
     virtual void setRowCount(int rows) = 0;
@@ -25,7 +25,7 @@ public:
 
 // A plain in-memory grid: rows of cells, missing cells read as empty text.
 class StringGrid final : public TextGrid {
-public:
+  public:
     StringGrid() = default;
     explicit StringGrid(std::vector<std::vector<std::string>> rows) : rows_(std::move(rows)) {}
 
@@ -34,7 +34,7 @@ public:
     std::string cell(int column, int row) const override;
     void setCell(int column, int row, std::string text);
 
-private:
+  private:
     std::vector<std::vector<std::string>> rows_;
 };
 

@@ -16,26 +16,26 @@ namespace velmora {
 // Any failure of a results run. what() is "CHECK DATA!", the message the user sees;
 // detail() says which input and why, for the command line.
 class RunError : public std::runtime_error {
-public:
+  public:
     explicit RunError(std::string detail);
     const std::string& detail() const noexcept { return detail_; }
 
-private:
+  private:
     std::string detail_;
 };
 
 struct ResultsRun {
-    DesignInputs inputs;             // designEvent and dischargeMethod normalised
-    RainfallTable rainfall;          // the run's own copy, negative previous depths replaced by 0
+    DesignInputs inputs;    // designEvent and dischargeMethod normalised
+    RainfallTable rainfall; // the run's own copy, negative previous depths replaced by 0
     StageDischargeTable stageDischarge; // the captured pairs the run routed with
-    RoutingTable routing;            // all five events
-    RoutingSummary summary;          // of the design event
-    double maxDuration = 0;          // hours
-    double infiltrationRate = 0;     // cubic feet per hour
-    double eventExponent = 0;        // exponent of the city intensity curve
-    std::string eventLabel;          // such as "25yr/24hr"
-    double eventUserIntensity = 0;   // inches per hour; 0 unless the intensity method is 0
-    std::optional<double> preDevRate; // cfs; none unless the intensity method is 0 or 1
+    RoutingTable routing;               // all five events
+    RoutingSummary summary;             // of the design event
+    double maxDuration = 0;             // hours
+    double infiltrationRate = 0;        // cubic feet per hour
+    double eventExponent = 0;           // exponent of the city intensity curve
+    std::string eventLabel;             // such as "25yr/24hr"
+    double eventUserIntensity = 0;      // inches per hour; 0 unless the intensity method is 0
+    std::optional<double> preDevRate;   // cfs; none unless the intensity method is 0 or 1
 };
 
 // Reads every input from the controls by the reading rule and routes the captured tables.

@@ -32,9 +32,9 @@ struct RoutingTable {
     std::vector<RoutingRow> rows;
 
     std::span<const RoutingRow> event(int returnPeriod) const {
-        return std::span<const RoutingRow>(rows).subspan(
-            static_cast<std::size_t>(returnPeriod) * static_cast<std::size_t>(rowCount),
-            static_cast<std::size_t>(rowCount));
+        return std::span<const RoutingRow>(rows).subspan(static_cast<std::size_t>(returnPeriod) *
+                                                             static_cast<std::size_t>(rowCount),
+                                                         static_cast<std::size_t>(rowCount));
     }
 };
 
