@@ -214,6 +214,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            const CliEnvironment& environment) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
+        out << kUsage;
+        return kExitSuccess;
+    }
     try {
         const Options options = parseOptions(args);
         if (options.command == "run")

@@ -199,6 +199,9 @@ TEST_F(CliTest, UsageErrorsExitWithOne) {
         EXPECT_EQ(result.exitCode, kExitUsage) << ::testing::PrintToString(args);
         EXPECT_THAT(result.err, HasSubstr("usage: velmora-cli"));
     }
+    const CliOutcome help = runVelmora({"--help"});
+    EXPECT_EQ(help.exitCode, kExitSuccess);
+    EXPECT_THAT(help.out, HasSubstr("usage: velmora-cli"));
 }
 
 TEST_F(CliTest, CheckListsEveryProblemWithItsLine) {
