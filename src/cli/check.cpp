@@ -1,7 +1,6 @@
 #include "cli/check.h"
 
 #include "cli/projectcontrols.h"
-#include "engine/capture.h"
 #include "engine/resultsrun.h"
 
 #include <array>
@@ -76,20 +75,20 @@ void checkWords(const ProjectWords& words, ProblemList& problems) {
     }
 }
 
-// A results run of every design event, as the report would make them.
+// One capture, as the Results command makes it, and a results run of every design event.
 void checkRuns(const ReadResult& read, const FormatSettings& settings, ProblemList& problems) {
+    OpenedProject opened = openIntoControls(read);
+    CapturedTables captured;
+    try {
+        captured = captureOpenedProject(opened, settings);
+    } catch (const ConversionError& e) {
+        problems.add(std::string("capture: ") + e.what());
+        return;
+    }
     for (int p = 0; p < kReturnPeriodCount; ++p) {
-        OpenedProject opened = openIntoControls(read);
         opened.controls.grpRainEvnt = p;
-        CapturedTables captured;
-        captured.stageRowCount = opened.stageRowCount;
         try {
-            captureForResults(opened.sgMethodOne, opened.stageDisch,
-                              opened.controls.ComboBoxSelDischMethd, captured, settings);
             performResultsRun(opened.controls, captured, settings);
-        } catch (const ConversionError& e) {
-            problems.add(std::string("capture: ") + e.what());
-            return;
         } catch (const RunError& e) {
             problems.add(eventName(p) + " event: " + e.what() + " " + e.detail());
         }

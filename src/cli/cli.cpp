@@ -7,11 +7,11 @@
 #include "engine/capture.h"
 #include "engine/resultsrun.h"
 #include "projectfile/projectfile.h"
+#include "report/renderers.h"
 
-#include <cctype>
-#include <cstdlib>
-#include <filesystem>
+#include <charconv>
 #include <optional>
+#include <system_error>
 
 namespace velmora {
 
@@ -48,17 +48,13 @@ int designEventForYears(const std::string& years) {
 }
 
 int scaleFromText(const std::string& text) {
-    if (text.size() == 1 && text[0] >= '1' && text[0] <= '8')
-        return text[0] - '0';
-    throw UsageError{"--scale takes a whole number from 1 to 8, not '" + text + "'"};
-}
-
-bool hasReportExtension(const std::string& path) {
-    std::string extension = std::filesystem::path(path).extension().string();
-    for (char& c : extension)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return extension == ".pdf" || extension == ".png" || extension == ".svg" ||
-           extension == ".json";
+    int scale = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), scale);
+    if (error != std::errc() || end != text.data() + text.size() || scale < 1 ||
+        scale > kMaxPngScale)
+        throw UsageError{"--scale takes a whole number from 1 to " + std::to_string(kMaxPngScale) +
+                         ", not '" + text + "'"};
+    return scale;
 }
 
 Options parseOptions(const std::vector<std::string>& args) {
@@ -103,7 +99,7 @@ Options parseOptions(const std::vector<std::string>& args) {
         throw UsageError{"no project file given"};
     if (options.command == "report" && options.output.empty())
         throw UsageError{"report needs an output file: -o OUT.pdf|OUT.png|OUT.svg|OUT.json"};
-    if (options.command == "report" && !hasReportExtension(options.output))
+    if (options.command == "report" && !reportFormatForPath(options.output))
         throw UsageError{"the report's output must end in .pdf, .png, .svg or .json, not '" +
                          options.output + "'"};
     return options;
@@ -141,10 +137,8 @@ ProjectRun runProject(const Options& options, const FormatSettings& settings) {
     ProjectRun result;
     result.opened = openIntoControls(readProjectOrFail(options.project, settings));
     result.opened.controls.grpRainEvnt = options.designEvent;
-    result.captured.stageRowCount = result.opened.stageRowCount;
     try {
-        captureForResults(result.opened.sgMethodOne, result.opened.stageDisch,
-                          result.opened.controls.ComboBoxSelDischMethd, result.captured, settings);
+        result.captured = captureOpenedProject(result.opened, settings);
     } catch (const ConversionError& e) {
         throw CommandFailure{kExitProject, std::string(e.what()) + " (" + options.project +
                                                ": rainfall or stage-discharge table)"};
@@ -196,16 +190,7 @@ int commandReport(const Options& options, const CliEnvironment& environment) {
 } // namespace
 
 CliEnvironment cliEnvironmentFromProcess() {
-    CliEnvironment environment;
-    for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
-        const char* value = std::getenv(variable);
-        if (value != nullptr && *value != '\0') {
-            environment.localeName = value;
-            break;
-        }
-    }
-    environment.settings = settingsFromEnvironment();
-    return environment;
+    return CliEnvironment{settingsFromEnvironment(), numericLocaleNameFromEnvironment()};
 }
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

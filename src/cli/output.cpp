@@ -1,6 +1,7 @@
 #include "cli/output.h"
 
 #include "report/reportcolumns.h"
+#include "report/reportjson.h"
 
 #include <array>
 #include <charconv>
@@ -60,37 +61,6 @@ void printHeadingRow(std::ostream& out, const char* ReportColumn::*heading) {
     for (const ReportColumn& column : kReportColumns)
         out << std::setw(kTextColumnWidth) << column.*heading;
     out << '\n';
-}
-
-void writeJsonString(std::ostream& out, const std::string& text) {
-    out << '"';
-    for (unsigned char c : text) {
-        switch (c) {
-        case '"':
-            out << "\\\"";
-            break;
-        case '\\':
-            out << "\\\\";
-            break;
-        case '\n':
-            out << "\\n";
-            break;
-        case '\r':
-            out << "\\r";
-            break;
-        case '\t':
-            out << "\\t";
-            break;
-        default:
-            if (c < 0x20) {
-                static const char* hex = "0123456789abcdef";
-                out << "\\u00" << hex[c >> 4] << hex[c & 0xF];
-            } else {
-                out << static_cast<char>(c);
-            }
-        }
-    }
-    out << '"';
 }
 
 void writeJsonRow(std::ostream& out, const RoutingRow& row) {
@@ -161,9 +131,9 @@ void printRunCsv(std::ostream& out, const ResultsRun& run) {
 }
 
 void printRunJson(std::ostream& out, const ResultsRun& run) {
-    out << "{\"designEvent\": " << run.inputs.designEvent << ", \"eventLabel\": ";
-    writeJsonString(out, run.eventLabel);
-    out << ", \"eventExponent\": " << roundTripNumber(run.eventExponent);
+    out << "{\"designEvent\": " << run.inputs.designEvent
+        << ", \"eventLabel\": " << jsonString(run.eventLabel)
+        << ", \"eventExponent\": " << roundTripNumber(run.eventExponent);
     out << ", \"preDevRate\": " << (run.preDevRate ? roundTripNumber(*run.preDevRate) : "null");
     out << ", \"infiltrationRate\": " << roundTripNumber(run.infiltrationRate);
     out << ", \"maxDuration\": " << roundTripNumber(run.maxDuration);

@@ -1,7 +1,5 @@
 #include "cli/projectcontrols.h"
 
-#include "engine/capture.h"
-
 #include <string>
 
 namespace velmora {
@@ -119,6 +117,15 @@ std::vector<double> outletValues(MainWindowControls& c, const FormatSettings& se
 }
 
 } // namespace
+
+CapturedTables captureOpenedProject(OpenedProject& project, const FormatSettings& settings) {
+    CapturedTables captured;
+    captured.stageRowCount = project.stageRowCount;
+    captureForResults(project.sgMethodOne, project.stageDisch,
+                      project.controls.ComboBoxSelDischMethd, captured, settings);
+    project.stageRowCount = captured.stageRowCount;
+    return captured;
+}
 
 ProjectValues saveProjectValues(OpenedProject& project, const FormatSettings& settings) {
     MainWindowControls& c = project.controls;

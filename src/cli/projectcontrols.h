@@ -3,6 +3,7 @@
 // both so that it runs and writes a file exactly as the desktop program would.
 #pragma once
 
+#include "engine/capture.h"
 #include "engine/controls.h"
 #include "projectfile/projectfile.h"
 
@@ -21,6 +22,10 @@ StringGrid defaultStageGridHeadings();
 
 // Fills the controls from the words of a (whole or partial) read.
 OpenedProject openIntoControls(const ReadResult& read);
+
+// The Results command's capture of the opened grids. Throws ConversionError at the first cell
+// that does not convert.
+CapturedTables captureOpenedProject(OpenedProject& project, const FormatSettings& settings);
 
 // The Save command's conversion: captures the rainfall grid (and, for method 3, the stage grid)
 // as the Results command does and converts every value the file holds strictly. An empty outlet

@@ -34,6 +34,10 @@ FormatSettings settingsForLocaleName(std::string_view localeName);
 // LC_ALL, LC_TIME and LANG. Called by program entry points only, never by the engine.
 FormatSettings settingsFromEnvironment();
 
+// The locale the environment names for numbers: the first non-empty of LC_ALL, LC_NUMERIC and
+// LANG, or "C" when none is set.
+std::string numericLocaleNameFromEnvironment();
+
 // A text that is not a number. what() is the message the user sees.
 class ConversionError : public std::runtime_error {
   public:

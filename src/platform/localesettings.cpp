@@ -106,11 +106,15 @@ FormatSettings settingsForLocaleName(std::string_view localeName) {
     return cLocaleSettings();
 }
 
+std::string numericLocaleNameFromEnvironment() {
+    const std::string_view name = firstNonEmptyVariable({"LC_ALL", "LC_NUMERIC", "LANG"});
+    return name.empty() ? std::string("C") : std::string(name);
+}
+
 FormatSettings settingsFromEnvironment() {
     FormatSettings settings;
     settings.decimalSeparator =
-        settingsForLocaleName(firstNonEmptyVariable({"LC_ALL", "LC_NUMERIC", "LANG"}))
-            .decimalSeparator;
+        settingsForLocaleName(numericLocaleNameFromEnvironment()).decimalSeparator;
     settings.shortDatePattern =
         settingsForLocaleName(firstNonEmptyVariable({"LC_ALL", "LC_TIME", "LANG"}))
             .shortDatePattern;

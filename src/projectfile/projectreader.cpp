@@ -1,6 +1,8 @@
 // Reading the project file: lines 1 to 3 as whole lines, then word by word.
 #include "projectfile/projectfile.h"
 
+#include "platform/blanks.h"
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -24,24 +26,8 @@ constexpr long long kLeadingValueCeiling = 1'000'000'000;
 // More digits than any method index can have.
 constexpr std::size_t kMaxIndexDigits = 9;
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
 bool isWhiteSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-std::string_view trimmedBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
 }
 
 // The value C's atol gives a word: optional sign, then the leading digits; whatever follows is
@@ -204,7 +190,7 @@ class ProjectParser {
         if (!dateLine) {
             return failAtEnd("the project date");
         }
-        const std::string_view dateText = trimmedBlanks(*dateLine);
+        const std::string_view dateText = trimBlanks(*dateLine);
         words().date = projectDate(dateText, settings_);
         if (!words().date) {
             return fail("'" + std::string(dateText) + "' is not a valid date", kDateLine);

@@ -1,6 +1,7 @@
 #include "report/renderers.h"
 
 #include "platform/canvas/qpaintercanvas.h"
+#include "report/reportjson.h"
 #include "report/reportpage.h"
 
 #include <QDir>
@@ -212,6 +213,29 @@ void writeReportPng(const std::filesystem::path& path, const ResultsRun& run, in
         QImageWriter writer(&device, "png");
         if (!writer.write(image))
             throw RenderError(path, writer.errorString().toStdString());
+    });
+}
+
+std::optional<ReportFormat> reportFormatForPath(const std::filesystem::path& path) {
+    const std::string extension = uppercase(path.extension().string());
+    if (extension == ".PDF")
+        return ReportFormat::Pdf;
+    if (extension == ".PNG")
+        return ReportFormat::Png;
+    if (extension == ".SVG")
+        return ReportFormat::Svg;
+    if (extension == ".JSON")
+        return ReportFormat::Json;
+    return std::nullopt;
+}
+
+void writeReportJson(const std::filesystem::path& path, const ResultsRun& run,
+                     int stageGridRowCount, const FormatSettings& settings) {
+    const std::string json = reportDrawListJson(run, stageGridRowCount, settings) + "\n";
+    writeAtomically(path, [&](QIODevice& device) {
+        if (device.write(json.data(), static_cast<qint64>(json.size())) !=
+            static_cast<qint64>(json.size()))
+            throw RenderError(path, "the draw list could not be written");
     });
 }
 

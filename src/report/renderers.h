@@ -5,6 +5,7 @@
 #include "platform/conversions.h"
 
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -12,6 +13,12 @@
 namespace velmora {
 
 enum class PaperSize { Letter, A4 };
+
+enum class ReportFormat { Pdf, Png, Svg, Json };
+
+// The format a file name asks for by its extension, .pdf, .png, .svg or .json in any case;
+// none for any other name.
+std::optional<ReportFormat> reportFormatForPath(const std::filesystem::path& path);
 
 // Letter for the locales of countries that print on US Letter (en_US, en_CA, fr_CA, es_MX,
 // en_PH, ...) and for C/POSIX; A4 for every other locale. Encoding and modifier are ignored.
@@ -51,6 +58,10 @@ void writeReportPdf(const std::filesystem::path& path, const ResultsRun& run, in
 // sharper image of the same page). Throws RenderError for a scale outside that range.
 void writeReportPng(const std::filesystem::path& path, const ResultsRun& run, int stageGridRowCount,
                     const FormatSettings& settings, int scale);
+
+// The page's list of drawing operations (reportDrawListJson), one line of JSON.
+void writeReportJson(const std::filesystem::path& path, const ResultsRun& run,
+                     int stageGridRowCount, const FormatSettings& settings);
 
 // The page as a vector drawing of 700 x height units.
 void writeReportSvg(const std::filesystem::path& path, const ResultsRun& run, int stageGridRowCount,
