@@ -6,6 +6,7 @@
 #include "cli/reportcommand.h"
 #include "engine/capture.h"
 #include "engine/resultsrun.h"
+#include "platform/systemlocale/systemlocale.h"
 #include "projectfile/projectfile.h"
 #include "report/renderers.h"
 
@@ -190,7 +191,7 @@ int commandReport(const Options& options, const CliEnvironment& environment) {
 } // namespace
 
 CliEnvironment cliEnvironmentFromProcess() {
-    return CliEnvironment{settingsFromEnvironment(), numericLocaleNameFromEnvironment()};
+    return CliEnvironment{formatSettingsFromEnvironment(), numericLocaleNameFromEnvironment()};
 }
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

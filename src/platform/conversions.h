@@ -23,20 +23,14 @@ struct FormatSettings {
 // The conventions of the C/POSIX locale: '.' and M/d/yyyy.
 FormatSettings cLocaleSettings();
 
-// The conventions of a POSIX locale name such as "de_DE.UTF-8", "en_GB", "de_DE@euro" or "C",
-// looked up by language and territory, then by language alone (code set and modifier are
-// ignored). Unknown names give the C locale's conventions. Date patterns always write
-// four-digit years.
-FormatSettings settingsForLocaleName(std::string_view localeName);
-
-// The conventions of the process environment: the decimal separator is that of the first
-// non-empty of LC_ALL, LC_NUMERIC and LANG, the date pattern that of the first non-empty of
-// LC_ALL, LC_TIME and LANG. Called by program entry points only, never by the engine.
-FormatSettings settingsFromEnvironment();
-
 // The locale the environment names for numbers: the first non-empty of LC_ALL, LC_NUMERIC and
-// LANG, or "C" when none is set.
+// LANG, or "C" when none is set. The conventions of a name come from the toolkit's locale data
+// (platform/systemlocale); entry points look them up, never the engine.
 std::string numericLocaleNameFromEnvironment();
+
+// The locale the environment names for dates: the first non-empty of LC_ALL, LC_TIME and LANG,
+// or "C" when none is set.
+std::string timeLocaleNameFromEnvironment();
 
 // A text that is not a number. what() is the message the user sees.
 class ConversionError : public std::runtime_error {

@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 #include "cli/projectcontrols.h"
+#include "platform/systemlocale/systemlocale.h"
 #include "projectfile/projectfile.h"
 
 #include <gmock/gmock.h>
@@ -230,7 +231,7 @@ TEST_F(CliTest, CheckRunsEveryDesignEvent) {
 
 TEST_F(CliTest, DecimalCommaLocaleReadsAndRunsThePointFile) {
     CliEnvironment comma;
-    comma.settings = settingsForLocaleName("de_DE.UTF-8");
+    comma.settings = formatSettingsForLocaleName("de_DE.UTF-8");
     comma.localeName = "de_DE.UTF-8";
     std::string text = kWorkedStep;
     text.replace(text.find("3/15/2007"), 9, "15.03.2007");

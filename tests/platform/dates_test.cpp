@@ -114,21 +114,6 @@ const RefusedCase kRefusedCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, StrToDateRefusedTest, ::testing::ValuesIn(kRefusedCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A project file holds the date as written under the user's settings and must read it back.
-TEST(DateRoundTripTest, EveryLocalePatternReadsBackWhatItWrites) {
-    const char* const localeNames[] = {"C",     "en_US", "en_GB", "en_CA", "en_ZA", "de_DE",
-                                       "fr_FR", "nl_NL", "da_DK", "sv_SE", "hu_HU", "ja_JP"};
-    const Date dates[] = {2007y / March / 5, 1999y / December / 31, 2024y / February / 29};
-    for (const char* name : localeNames) {
-        const FormatSettings settings = settingsForLocaleName(name);
-        for (const Date date : dates) {
-            const std::string text = DateToStr(date, settings);
-            EXPECT_EQ(text.find(' '), std::string::npos) << name << ": " << text;
-            EXPECT_EQ(StrToDate(text, settings), date) << name << ": " << text;
-        }
-    }
-}
-
 TEST(ParseIsoDateTest, ReadsOnlyTheFullForm) {
     EXPECT_EQ(parseIsoDate("2007-03-15"), Date{2007y / March / 15});
     EXPECT_EQ(parseIsoDate("2008-02-29"), Date{2008y / February / 29});
