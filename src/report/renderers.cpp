@@ -3,6 +3,7 @@
 #include "platform/canvas/qpaintercanvas.h"
 #include "report/reportjson.h"
 #include "report/reportpage.h"
+#include "report/sheetfit.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -99,23 +101,21 @@ class BandCanvas final : public Canvas {
     PageBand band_;
 };
 
-// Page pixels to sheet units: the 700 x 535 page fitted to the printable area, keeping its
-// proportions.
-double sheetScale(const QPaintDevice& sheet) {
-    return std::min(static_cast<double>(sheet.width()) / kReportPageWidth,
-                    static_cast<double>(sheet.height()) / kReportPageMinHeight);
-}
-
-void drawPdfSheets(QPdfWriter& writer, QPainter& painter, const ResultsRun& run,
-                   int stageGridRowCount, const FormatSettings& settings) {
+// Paints every sheet of the page on the device: each band of the page is fitted to the
+// device's paintable area as a 700 x 535 page is, keeping its proportions.
+void drawSheets(QPagedPaintDevice& device, QPainter& painter, const ResultsRun& run,
+                int stageGridRowCount, const FormatSettings& settings) {
     const std::vector<PageBand> bands = reportSheetBands(run, stageGridRowCount);
-    const double scale = sheetScale(writer);
+    const SheetSize printed =
+        fitToPrintableArea(kReportPageWidth, kReportPageMinHeight, device.width(), device.height());
+    const double scaleX = static_cast<double>(printed.width) / kReportPageWidth;
+    const double scaleY = static_cast<double>(printed.height) / kReportPageMinHeight;
     for (std::size_t i = 0; i < bands.size(); ++i) {
         const PageBand band = bands[i];
         if (i > 0)
-            writer.newPage();
+            device.newPage();
         painter.save();
-        painter.scale(scale, scale);
+        painter.scale(scaleX, scaleY);
         painter.translate(0, -band.top);
         painter.setClipRect(QRect(0, band.top, kReportPageWidth, band.bottom - band.top));
         QPainterCanvas sheet(painter);
@@ -134,6 +134,9 @@ QPageSize pageSizeOf(PaperSize paper) {
 RenderError::RenderError(const std::filesystem::path& path, std::string reason)
     : std::runtime_error("Cannot write the report to " + quotedPath(path) + ": " + reason),
       path_(path), reason_(std::move(reason)) {}
+
+PrintError::PrintError(const std::string& reason)
+    : std::runtime_error("The report could not be printed: " + reason) {}
 
 PaperSize paperSizeForLocaleName(std::string_view localeName) {
     const std::string_view name = localeName.substr(0, localeName.find_first_of(".@"));
@@ -183,10 +186,20 @@ void writeReportPdf(const std::filesystem::path& path, const ResultsRun& run, in
                                          QPageLayout::Millimeter));
         QPainter painter;
         beginPainting(painter, writer, path);
-        drawPdfSheets(writer, painter, run, stageGridRowCount, settings);
+        drawSheets(writer, painter, run, stageGridRowCount, settings);
         if (!painter.end())
             throw RenderError(path, "the PDF could not be completed");
     });
+}
+
+void printReportSheets(QPagedPaintDevice& device, const ResultsRun& run, int stageGridRowCount,
+                       const FormatSettings& settings) {
+    QPainter painter;
+    if (!painter.begin(&device))
+        throw PrintError("the printer could not be started");
+    drawSheets(device, painter, run, stageGridRowCount, settings);
+    if (!painter.end())
+        throw PrintError("the print job could not be completed");
 }
 
 void writeReportPng(const std::filesystem::path& path, const ResultsRun& run, int stageGridRowCount,

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+class QPagedPaintDevice;
+
 namespace velmora {
 
 enum class PaperSize { Letter, A4 };
@@ -37,6 +39,12 @@ class RenderError : public std::runtime_error {
     std::string reason_;
 };
 
+// A report that could not be printed; what() says why, for the error box.
+class PrintError : public std::runtime_error {
+  public:
+    explicit PrintError(const std::string& reason);
+};
+
 inline constexpr int kMaxPngScale = 8; // device pixels per page pixel
 
 // Creates the process's QGuiApplication if there is none yet; it lives until the process
@@ -53,6 +61,11 @@ void ensureGuiApplication();
 // several sheets, each scaled as a 700 x 535 page is.
 void writeReportPdf(const std::filesystem::path& path, const ResultsRun& run, int stageGridRowCount,
                     const FormatSettings& settings, PaperSize paper);
+
+// The sheets of writeReportPdf painted on any paged device, a printer among them, fitted to
+// its paintable area. Throws PrintError when the device cannot be painted on.
+void printReportSheets(QPagedPaintDevice& device, const ResultsRun& run, int stageGridRowCount,
+                       const FormatSettings& settings);
 
 // The page as an image of 700 x height pixels times `scale` (1 to kMaxPngScale; 2 gives a
 // sharper image of the same page). Throws RenderError for a scale outside that range.
