@@ -23,7 +23,12 @@ void dropTrailingEmptyRows(TextGrid& grid, int column) {
 }
 
 double cellValue(const TextGrid& grid, int column, int row, const FormatSettings& settings) {
-    return StrToFloat(grid.cell(column, row), settings);
+    std::string text = grid.cell(column, row);
+    try {
+        return StrToFloat(text, settings);
+    } catch (const ConversionError&) {
+        throw CellConversionError(std::move(text), grid, column, row);
+    }
 }
 
 } // namespace

@@ -75,6 +75,29 @@ INSTANTIATE_TEST_SUITE_P(
         RainCase{"EveryRowEmpty", {rainRow(""), rainRow("")}, 1, std::vector<double>{}, ""}),
     [](const testing::TestParamInfo<RainCase>& info) { return std::string(info.param.name); });
 
+TEST(CellConversionErrorTest, NamesTheGridAndCellThatFailed) {
+    StringGrid rain(Rows{kRainHeading, rainRow("0.5"), {"1", "0.6", "0.7", "x", "1", "1"}});
+    try {
+        captureRainfall(rain, cLocaleSettings());
+        ADD_FAILURE() << "the capture did not fail";
+    } catch (const CellConversionError& error) {
+        EXPECT_EQ(&error.grid(), &rain);
+        EXPECT_EQ(error.column(), 3);
+        EXPECT_EQ(error.row(), 2);
+        EXPECT_EQ(error.text(), "x");
+    }
+    StringGrid stage(Rows{{"Stage", "Disch"}, {"25", "0"}, {"26", "1,5"}});
+    int stageRowCount = 0;
+    try {
+        captureStageDischarge(stage, stageRowCount, cLocaleSettings());
+        ADD_FAILURE() << "the capture did not fail";
+    } catch (const CellConversionError& error) {
+        EXPECT_EQ(&error.grid(), &stage);
+        EXPECT_EQ(error.column(), 1);
+        EXPECT_EQ(error.row(), 2);
+    }
+}
+
 struct StageCase {
     const char* name;
     Rows dataRows;
