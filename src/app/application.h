@@ -1,0 +1,35 @@
+// The desktop program's start: the application object, the two windows and the message loop.
+#pragma once
+
+#include "platform/conversions.h"
+
+#include <memory>
+
+namespace velmora {
+
+class Dialogs;
+class TPrtPrvwFrm;
+class TVelmoraMainFrm;
+
+// The program's two windows: the main window and the results window it shows. The results
+// window reads the main window, so it goes first.
+struct VelmoraWindows {
+    std::unique_ptr<TVelmoraMainFrm> VelmoraMainFrm;
+    std::unique_ptr<TPrtPrvwFrm> PrtPrvwFrm;
+
+    VelmoraWindows();
+    VelmoraWindows(VelmoraWindows&&) noexcept;
+    VelmoraWindows& operator=(VelmoraWindows&&) noexcept;
+    ~VelmoraWindows();
+};
+
+// The main window, then the results window, hidden. Needs a QApplication.
+VelmoraWindows createWindows(Dialogs& dialogs, const FormatSettings& settings);
+
+// Sets the application's name and icon, as the windows and message boxes show them.
+void initialiseApplication();
+
+// The whole program: returns its exit code, 0 whatever happened.
+int runVelmora(int argc, char** argv);
+
+} // namespace velmora

@@ -1,0 +1,151 @@
+// The main window: every input of a project lives as text or a selection in its controls, and
+// its menus, tool bar and pop-up menu start the program's commands.
+#pragma once
+
+#include "app/mainformlayout.h"
+#include "engine/capture.h"
+#include "engine/controls.h"
+#include "platform/conversions.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <string>
+
+class QAction;
+class QButtonGroup;
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QToolBar;
+class QToolButton;
+
+namespace velmora {
+
+class Dialogs;
+class StringGridWidget;
+class TPrtPrvwFrm;
+
+class TVelmoraMainFrm final : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    TVelmoraMainFrm(Dialogs& dialogs, const FormatSettings& settings, QWidget* parent = nullptr);
+    ~TVelmoraMainFrm() override;
+
+    // The results window the Results command shows.
+    void setResultsWindow(TPrtPrvwFrm* resultsWindow);
+
+    // What a results run reads: the controls' texts and selections at this moment, the tables
+    // of the last capture, and the stage-discharge grid's row count (heading row included).
+    MainWindowControls controlsSnapshot() const;
+    const CapturedTables& capturedTables() const { return captured_; }
+    int stageGridRowCount() const;
+    const FormatSettings& formatSettings() const { return settings_; }
+
+    // The intensity method: the item whose text the list shows exactly, or -1.
+    int intensityMethodIndex() const;
+
+    // The status bar's two panels: 0 the project line, 1 the file line.
+    QString statusPanelText(int panel) const;
+
+    // The commands, as the menus, the tool bar and the buttons start them.
+    void tbnNewFileClick();
+    void Open1Click();
+    void Save1Click();
+    void Preview1Click();
+    void Exit1Click();
+    void Exit2Click();
+    void Help2Click();
+    void About1Click();
+    void addTimeClick();
+    void cbxNtnstyMthdChange();
+    void ComboBoxSelDischMethdChange();
+    void stageDischClick();
+
+    // Grid key handlers: true when the key is used up.
+    bool sgMethodOneKeyPress(QKeyEvent& event);
+    bool stageDischKeyPress(QKeyEvent& event);
+
+  signals:
+    // An input that a results run reads has changed (not the grids: they reach a run only
+    // through the next capture).
+    void inputsChanged();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    QMenu* createPopupMenu() override;
+
+  private:
+    void buildClientArea();
+    QWidget* createControl(const ControlSpec& spec, QWidget* client);
+    void buildGrids();
+    void buildMenus();
+    void buildToolBar();
+    void buildStatusBar();
+    void setTabOrder();
+    void connectInputs();
+    void writeDefaultRainfallTable();
+    void writeGridHeadings();
+    void applyOutletLayout(int method, bool captionsOfOpen);
+    void setStatusPanels(const QString& project, const QString& file);
+    void focusCell(const CellConversionError& error);
+    bool isWindowShortcut(const QKeyEvent& event) const;
+    bool isDeadShortcut(const QKeyEvent& event) const;
+    QChar decimalSeparator() const;
+
+    // Runs a command; an exception that escapes it is shown in the standard error box.
+    void runCommand(void (TVelmoraMainFrm::*command)());
+    void runCommand(Command command);
+
+    template <class Widget> Widget* control(std::string_view name) const;
+
+    Dialogs& dialogs_;
+    FormatSettings settings_;
+    CapturedTables captured_;
+    TPrtPrvwFrm* resultsWindow_ = nullptr;
+    QWidget* client_ = nullptr;
+    std::map<std::string, QWidget*, std::less<>> controls_;
+    std::map<std::string, QAction*, std::less<>> actions_;
+
+    // The controls, named as the rest of the program reads them.
+    QLineEdit* edtProjDes = nullptr;
+    QDateEdit* edtDisProjDate = nullptr;
+    QLineEdit* edtProjNo = nullptr;
+    QGroupBox* grpRainEvnt = nullptr;
+    QButtonGroup* grpRainEvntButtons = nullptr;
+    QLineEdit* EditPreCondArea = nullptr;
+    QLineEdit* EditPostCondArea = nullptr;
+    QComboBox* cbxNtnstyMthd = nullptr;
+    QLineEdit* EditPreC = nullptr;
+    QLineEdit* EditPostC = nullptr;
+    QLineEdit* EditPreTc = nullptr;
+    QLineEdit* EditPSA = nullptr;
+    QLineEdit* EditpermpoolElev = nullptr;
+    QLineEdit* EditRPerm = nullptr;
+    QComboBox* ComboBoxSelDischMethd = nullptr;
+    QLineEdit* EditWCEl = nullptr;
+    QLineEdit* EditWCoef = nullptr;
+    QLineEdit* EditNoEC = nullptr;
+    QLineEdit* EditWeirLength = nullptr;
+    QLineEdit* edtOrifCoef = nullptr;
+    QLineEdit* edtOrifHt = nullptr;
+    StringGridWidget* stageDisch = nullptr;
+    StringGridWidget* sgUsrNtnsty = nullptr;
+    StringGridWidget* sgMethodOne = nullptr;
+    QPushButton* addTime = nullptr;
+    QLabel* LabelWeirCrEl = nullptr;
+    QLabel* LabelWeirLength = nullptr;
+    QToolBar* tbrStandard = nullptr;
+    QMenu* mnuPopup = nullptr;
+    QLabel* projectPanel_ = nullptr;
+    QLabel* filePanel_ = nullptr;
+};
+
+} // namespace velmora
