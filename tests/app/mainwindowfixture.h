@@ -46,6 +46,14 @@ class MainWindowFixture : public ::testing::Test {
     QLineEdit* edit(const char* name) { return find<QLineEdit>(name); }
     StringGridWidget* grid(const char* name) { return find<StringGridWidget>(name); }
 
+    // The editor open on a grid's current cell; closed editors linger hidden until deleted.
+    static QLineEdit* openCellEditor(StringGridWidget* grid) {
+        for (QLineEdit* editor : grid->viewport()->findChildren<QLineEdit*>())
+            if (editor->isVisible())
+                return editor;
+        return nullptr;
+    }
+
     // Replaces an edit's text as typing would, so the window hears of the change.
     void typeInto(const char* name, const QString& text) {
         QLineEdit* line = edit(name);
