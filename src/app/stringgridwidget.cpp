@@ -104,6 +104,10 @@ std::string StringGridWidget::cell(int column, int row) const {
     return cellText(column, row).toStdString();
 }
 
+void StringGridWidget::setCell(int column, int row, const std::string& text) {
+    setCellText(column, row, QString::fromStdString(text));
+}
+
 void StringGridWidget::setCellText(int column, int row, const QString& text) {
     if (column < 0 || column >= columnCount() || row < 0)
         return;

@@ -35,6 +35,7 @@ class StringGridWidget final : public QTableWidget, public TextGrid {
     int rowCount() const override;
     void setRowCount(int rows) override;
     std::string cell(int column, int row) const override;
+    void setCell(int column, int row, const std::string& text) override;
 
     QString cellText(int column, int row) const;
     // Row 0 sets a heading; a cell of the heading column cannot be edited.

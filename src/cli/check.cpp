@@ -1,6 +1,6 @@
 #include "cli/check.h"
 
-#include "cli/projectcontrols.h"
+#include "projectcontrols/projectcontrols.h"
 #include "engine/resultsrun.h"
 
 #include <array>

@@ -2,7 +2,7 @@
 
 #include "cli/check.h"
 #include "cli/output.h"
-#include "cli/projectcontrols.h"
+#include "projectcontrols/projectcontrols.h"
 #include "cli/reportcommand.h"
 #include "engine/capture.h"
 #include "engine/resultsrun.h"

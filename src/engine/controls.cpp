@@ -13,7 +13,7 @@ std::string StringGrid::cell(int column, int row) const {
     return cells[static_cast<std::size_t>(column)];
 }
 
-void StringGrid::setCell(int column, int row, std::string text) {
+void StringGrid::setCell(int column, int row, const std::string& text) {
     if (column < 0 || row < 0)
         return;
     const auto r = static_cast<std::size_t>(row);
@@ -22,7 +22,7 @@ void StringGrid::setCell(int column, int row, std::string text) {
         rows_.resize(r + 1);
     if (c >= rows_[r].size())
         rows_[r].resize(c + 1);
-    rows_[r][c] = std::move(text);
+    rows_[r][c] = text;
 }
 
 } // namespace velmora

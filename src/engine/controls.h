@@ -21,6 +21,8 @@ class TextGrid {
     virtual int rowCount() const = 0;
     virtual void setRowCount(int rows) = 0;
     virtual std::string cell(int column, int row) const = 0;
+    // Writes a cell, growing the grid when the row lies beyond its end.
+    virtual void setCell(int column, int row, const std::string& text) = 0;
 };
 
 // A plain in-memory grid: rows of cells, missing cells read as empty text.
@@ -32,7 +34,7 @@ class StringGrid final : public TextGrid {
     int rowCount() const override { return static_cast<int>(rows_.size()); }
     void setRowCount(int rows) override { rows_.resize(rows < 0 ? 0 : rows); }
     std::string cell(int column, int row) const override;
-    void setCell(int column, int row, std::string text);
+    void setCell(int column, int row, const std::string& text) override;
 
   private:
     std::vector<std::vector<std::string>> rows_;

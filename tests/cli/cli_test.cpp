@@ -1,5 +1,5 @@
 #include "cli/cli.h"
-#include "cli/projectcontrols.h"
+#include "projectcontrols/projectcontrols.h"
 #include "platform/systemlocale/systemlocale.h"
 #include "projectfile/projectfile.h"
 

@@ -265,7 +265,9 @@ TEST(ProjectReader, DeliversNumericWordsWithTheSettingsDecimalSeparator) {
     EXPECT_EQ(stage.words.stagePairs[1].second.text, "5,50");
 }
 
-TEST(ProjectReader, AcceptsTheSettingsDateAndIsoDates) {
+// The user's own pattern first, then yyyy-MM-dd, M/d/yyyy and d/M/yyyy: a file saved in the
+// United States opens under German settings.
+TEST(ProjectReader, ReadsDatesWrittenUnderOtherSettings) {
     using namespace std::chrono;
     struct Case {
         std::string dateLine;
@@ -278,7 +280,12 @@ TEST(ProjectReader, AcceptsTheSettingsDateAndIsoDates) {
         {"15.03.2007", commaSettings(), year{2007} / March / 15},
         {"2007-03-15", commaSettings(), year{2007} / March / 15},
         {"2007-02-30", pointSettings(), std::nullopt},
-        {"3/15/2007", commaSettings(), std::nullopt},
+        {"3/15/2007", commaSettings(), year{2007} / March / 15},
+        {"3/4/2007", commaSettings(), year{2007} / March / 4}, // month first wins
+        {"15/3/2007", pointSettings(), year{2007} / March / 15},
+        {"03.04.2007", commaSettings(), year{2007} / April / 3}, // the user's own pattern
+        {"15.03.2007", pointSettings(), std::nullopt},
+        {"31/31/2007", commaSettings(), std::nullopt},
         {"", pointSettings(), std::nullopt},
     };
     for (const Case& c : cases) {
