@@ -3,6 +3,7 @@
 #include "app/prtprvwfrm.h"
 #include "app/velmoramainfrm.h"
 #include "platform/dialogs/qtdialogs.h"
+#include "platform/help/helpsystem.h"
 #include "platform/systemlocale/systemlocale.h"
 
 #include <QApplication>
@@ -27,9 +28,9 @@ VelmoraWindows::~VelmoraWindows() {
     VelmoraMainFrm.reset();
 }
 
-VelmoraWindows createWindows(Dialogs& dialogs, const FormatSettings& settings) {
+VelmoraWindows createWindows(Dialogs& dialogs, HelpSystem& help, const FormatSettings& settings) {
     VelmoraWindows windows;
-    windows.VelmoraMainFrm = std::make_unique<TVelmoraMainFrm>(dialogs, settings);
+    windows.VelmoraMainFrm = std::make_unique<TVelmoraMainFrm>(dialogs, help, settings);
     windows.PrtPrvwFrm = std::make_unique<TPrtPrvwFrm>(*windows.VelmoraMainFrm, dialogs);
     windows.VelmoraMainFrm->setResultsWindow(windows.PrtPrvwFrm.get());
     return windows;
@@ -46,9 +47,16 @@ int runVelmora(int argc, char** argv) {
     QApplication application(argc, argv);
     initialiseApplication();
     QtDialogs dialogs;
+    HelpSystem help(HelpSystem::defaultSearchFolders());
+    // The help file's place as installed; the Help command names it by its bare name.
+    help.setHelpFile(QStringLiteral(VELMORA_INSTALLED_DATA_DIR "/VELMORAHELP.HLP"));
     try {
-        VelmoraWindows windows = createWindows(dialogs, formatSettingsFromEnvironment());
+        VelmoraWindows windows = createWindows(dialogs, help, formatSettingsFromEnvironment());
         windows.VelmoraMainFrm->show();
+        // A project named on the command line (a double-click on a .vlm file) opens at start.
+        const QStringList arguments = QApplication::arguments();
+        if (arguments.size() > 1)
+            windows.VelmoraMainFrm->openFile(arguments.at(1));
         QApplication::exec();
     } catch (const std::exception& e) {
         showErrorMessage(dialogs, nullptr, QString::fromStdString(e.what()));

@@ -8,6 +8,7 @@
 namespace velmora {
 
 class Dialogs;
+class HelpSystem;
 class TPrtPrvwFrm;
 class TVelmoraMainFrm;
 
@@ -24,12 +25,13 @@ struct VelmoraWindows {
 };
 
 // The main window, then the results window, hidden. Needs a QApplication.
-VelmoraWindows createWindows(Dialogs& dialogs, const FormatSettings& settings);
+VelmoraWindows createWindows(Dialogs& dialogs, HelpSystem& help, const FormatSettings& settings);
 
 // Sets the application's name and icon, as the windows and message boxes show them.
 void initialiseApplication();
 
-// The whole program: returns its exit code, 0 whatever happened.
+// The whole program: returns its exit code, 0 whatever happened. A project file named as the
+// first argument is opened at start.
 int runVelmora(int argc, char** argv);
 
 } // namespace velmora

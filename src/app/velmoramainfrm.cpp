@@ -4,6 +4,8 @@
 #include "app/prtprvwfrm.h"
 #include "app/stringgridwidget.h"
 #include "platform/dialogs/dialogs.h"
+#include "platform/help/helpsystem.h"
+#include "projectfile/projectfile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,6 +13,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QIcon>
 #include <QKeyEvent>
@@ -22,11 +25,14 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include <algorithm>
 #include <array>
@@ -37,31 +43,6 @@
 namespace velmora {
 
 namespace {
-
-// The edits a results run reads, with the field of the snapshot each fills.
-struct EditField {
-    std::string_view control;
-    std::string MainWindowControls::*field;
-};
-
-constexpr std::array kEditFields = std::to_array<EditField>({
-    {"edtProjDes", &MainWindowControls::edtProjDes},
-    {"edtProjNo", &MainWindowControls::edtProjNo},
-    {"EditPreCondArea", &MainWindowControls::EditPreCondArea},
-    {"EditPostCondArea", &MainWindowControls::EditPostCondArea},
-    {"EditPreC", &MainWindowControls::EditPreC},
-    {"EditPostC", &MainWindowControls::EditPostC},
-    {"EditPreTc", &MainWindowControls::EditPreTc},
-    {"EditPSA", &MainWindowControls::EditPSA},
-    {"EditpermpoolElev", &MainWindowControls::EditpermpoolElev},
-    {"EditRPerm", &MainWindowControls::EditRPerm},
-    {"EditWCEl", &MainWindowControls::EditWCEl},
-    {"EditWCoef", &MainWindowControls::EditWCoef},
-    {"EditNoEC", &MainWindowControls::EditNoEC},
-    {"EditWeirLength", &MainWindowControls::EditWeirLength},
-    {"edtOrifCoef", &MainWindowControls::edtOrifCoef},
-    {"edtOrifHt", &MainWindowControls::edtOrifHt},
-});
 
 // The three grids: columns, rows and their sizes in pixels.
 struct GridSpec {
@@ -81,6 +62,19 @@ const std::array<GridSpec, 3>& gridSpecs() {
 // pixels: the radio group's items share the box below its caption evenly
 constexpr QMargins kRadioGroupMargins(8, 2, 4, 2);
 const QColor kHeadingLabelColor(166, 202, 240); // sky blue
+
+// Limits what the user types into an edit; a text the program puts there (Open's 0.00 in the
+// 3-character end contractions) stays whole, where QLineEdit's own maximum would cut it.
+class TypingLimit final : public QValidator {
+  public:
+    TypingLimit(int limit, QObject* parent) : QValidator(parent), limit_(limit) {}
+    State validate(QString& input, int&) const override {
+        return input.size() <= limit_ ? Acceptable : Invalid;
+    }
+
+  private:
+    int limit_;
+};
 
 QString qstr(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -132,8 +126,10 @@ QIcon toolIcon(std::string_view iconName) {
 
 } // namespace
 
-TVelmoraMainFrm::TVelmoraMainFrm(Dialogs& dialogs, const FormatSettings& settings, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), settings_(settings) {
+TVelmoraMainFrm::TVelmoraMainFrm(Dialogs& dialogs, HelpSystem& help, const FormatSettings& settings,
+                                 QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), help_(help), settings_(settings),
+      lastOpenName_(QStringLiteral("Untitled")) {
     setObjectName(QStringLiteral("VelmoraMainFrm"));
     setWindowTitle(QStringLiteral("Velmora"));
     setFont(windowFont(kFontPixelSize));
@@ -222,7 +218,7 @@ QWidget* TVelmoraMainFrm::createControl(const ControlSpec& spec, QWidget* client
     case ControlKind::Edit: {
         auto* edit = new QLineEdit(text, client);
         if (spec.maxLength > 0)
-            edit->setMaxLength(spec.maxLength);
+            edit->setValidator(new TypingLimit(spec.maxLength, edit));
         widget = edit;
         break;
     }
@@ -434,25 +430,30 @@ void TVelmoraMainFrm::setTabOrder() {
 }
 
 void TVelmoraMainFrm::connectInputs() {
-    for (const EditField& edit : kEditFields)
+    for (const EditField& edit : kProjectEdits)
         connect(control<QLineEdit>(edit.control), &QLineEdit::textChanged, this,
-                &TVelmoraMainFrm::inputsChanged);
-    connect(edtDisProjDate, &QDateEdit::dateChanged, this, &TVelmoraMainFrm::inputsChanged);
+                &TVelmoraMainFrm::noteInputChange);
+    connect(edtDisProjDate, &QDateEdit::dateChanged, this, &TVelmoraMainFrm::noteInputChange);
     connect(cbxNtnstyMthd, &QComboBox::editTextChanged, this, [this] {
         runCommand(&TVelmoraMainFrm::cbxNtnstyMthdChange);
-        emit inputsChanged();
+        noteInputChange();
     });
     connect(ComboBoxSelDischMethd, &QComboBox::activated, this,
             [this] { runCommand(&TVelmoraMainFrm::ComboBoxSelDischMethdChange); });
     connect(ComboBoxSelDischMethd, &QComboBox::currentIndexChanged, this,
-            &TVelmoraMainFrm::inputsChanged);
+            &TVelmoraMainFrm::noteInputChange);
     connect(grpRainEvntButtons, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked)
-            emit inputsChanged();
+            noteInputChange();
     });
-    connect(sgUsrNtnsty, &QTableWidget::itemChanged, this, &TVelmoraMainFrm::inputsChanged);
+    connect(sgUsrNtnsty, &QTableWidget::itemChanged, this, &TVelmoraMainFrm::noteInputChange);
     connect(addTime, &QPushButton::clicked, this,
             [this] { runCommand(&TVelmoraMainFrm::addTimeClick); });
+}
+
+void TVelmoraMainFrm::noteInputChange() {
+    if (!fillingFromFile_)
+        emit inputsChanged();
 }
 
 void TVelmoraMainFrm::writeDefaultRainfallTable() {
@@ -500,7 +501,7 @@ void TVelmoraMainFrm::applyOutletLayout(int method, bool captionsOfOpen) {
 
 MainWindowControls TVelmoraMainFrm::controlsSnapshot() const {
     MainWindowControls snapshot;
-    for (const EditField& edit : kEditFields)
+    for (const EditField& edit : kProjectEdits)
         snapshot.*edit.field = control<QLineEdit>(edit.control)->text().toStdString();
     snapshot.edtDisProjDate = dateOf(edtDisProjDate->date());
     snapshot.cbxNtnstyMthd = intensityMethodIndex();
@@ -526,7 +527,9 @@ QString TVelmoraMainFrm::statusPanelText(int panel) const {
 
 void TVelmoraMainFrm::setStatusPanels(const QString& project, const QString& file) {
     projectPanel_->setText(project);
+    projectPanel_->setToolTip(project); // the narrow panel may cut a long description
     filePanel_->setText(file);
+    filePanel_->setToolTip(file);
 }
 
 QChar TVelmoraMainFrm::decimalSeparator() const {
@@ -566,11 +569,92 @@ void TVelmoraMainFrm::runCommand(Command command) {
     }
 }
 
-void TVelmoraMainFrm::tbnNewFileClick() {}
+// New clears the project's texts to one blank and puts the outlet back to the weir; the
+// grids, the date, the design event, the intensity method and the captured tables stay.
+void TVelmoraMainFrm::tbnNewFileClick() {
+    for (const std::string_view name :
+         {"edtProjDes", "edtProjNo", "EditPreCondArea", "EditPostCondArea", "EditPreC", "EditPostC",
+          "EditPreTc", "EditPSA", "EditpermpoolElev", "EditRPerm"})
+        setEditText(name, " ");
+    setDischargeMethod(0);
+    for (const std::string_view name : {"EditWCEl", "EditWCoef", "EditNoEC", "EditWeirLength"})
+        setEditText(name, " ");
+    applyOutletLayout(0, false);
+    setStatusPanels(QStringLiteral("Proj:  "), QStringLiteral("File: "));
+}
 
-void TVelmoraMainFrm::Open1Click() {}
+void TVelmoraMainFrm::Open1Click() {
+    FileDialogRequest request;
+    request.nameFilters =
+        nameFiltersFromPairs(QStringLiteral("Velmora Data File(*.vlm)|*.vlm|All Files|*.*"));
+    request.defaultSuffix = QStringLiteral("vlm");
+    request.proposedName = lastOpenName_;
+    const std::optional<QString> path = dialogs_.chooseFileToOpen(this, request);
+    if (!path)
+        return;
+    lastOpenName_ = *path;
+    openFile(*path);
+}
 
-void TVelmoraMainFrm::Save1Click() {}
+void TVelmoraMainFrm::openFile(const QString& path) {
+    ReadResult read;
+    try {
+        read = readProjectFile(path.toStdString(), settings_);
+    } catch (const FileOpenError&) {
+        showPlainMessage(dialogs_, this, QStringLiteral("The file could not be opened"));
+        return;
+    }
+    fillingFromFile_ = true;
+    const auto listenAgain = qScopeGuard([this] { fillingFromFile_ = false; });
+    captured_.stageRowCount = openProjectInto(read, *this, captured_.stageRowCount);
+    const QString description = read.reached >= ReadPart::Description
+                                    ? QString::fromStdString(read.words.description)
+                                    : QString();
+    setStatusPanels(QStringLiteral("Proj: ") + description,
+                    QStringLiteral("File: ") + QFileInfo(path).absoluteFilePath());
+    if (!read.ok())
+        showPlainMessage(dialogs_, this, QStringLiteral("Error Reading File"));
+}
+
+// Every value is converted before the dialog opens; a value that does not convert stops the
+// command there, with the focus on it.
+void TVelmoraMainFrm::Save1Click() {
+    ProjectValues values;
+    try {
+        values = saveProjectValues(*this, captured_, settings_);
+    } catch (const CellConversionError& e) {
+        showErrorMessage(dialogs_, this, QString::fromStdString(e.what()));
+        focusCell(e);
+        return;
+    } catch (const EditConversionError& e) {
+        showErrorMessage(dialogs_, this, QString::fromStdString(e.what()));
+        focusControl(e);
+        return;
+    }
+    FileDialogRequest request;
+    request.nameFilters =
+        nameFiltersFromPairs(QStringLiteral("Velmora Data Files(*.vlm)|*.vlm|All Files|*.*"));
+    request.defaultSuffix = QStringLiteral("vlm");
+    request.proposedName = lastSaveName_;
+    request.confirmOverwrite = true;
+    const std::optional<QString> path = dialogs_.chooseFileToSave(this, request);
+    if (!path)
+        return;
+    lastSaveName_ = *path;
+    writeProject(*path, values);
+}
+
+// The file is written whole beside the target and renamed over it: a failure leaves the file
+// that was there as it was.
+void TVelmoraMainFrm::writeProject(const QString& path, const ProjectValues& values) {
+    try {
+        writeProjectFile(path.toStdString(), values, settings_);
+    } catch (const FileOpenError&) {
+        showPlainMessage(dialogs_, this, QStringLiteral("The file could not be opened"));
+    } catch (const FileWriteError&) {
+        showPlainMessage(dialogs_, this, QStringLiteral("The file could not be written"));
+    }
+}
 
 void TVelmoraMainFrm::Preview1Click() {
     try {
@@ -594,6 +678,80 @@ void TVelmoraMainFrm::focusCell(const CellConversionError& error) {
     }
 }
 
+void TVelmoraMainFrm::focusControl(const EditConversionError& error) {
+    if (error.control() == "sgUsrNtnsty") {
+        sgUsrNtnsty->setFocus(Qt::OtherFocusReason);
+        sgUsrNtnsty->setCurrentCell(error.row() - 1, 1);
+        return;
+    }
+    QLineEdit* edit = control<QLineEdit>(error.control());
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
+}
+
+std::string TVelmoraMainFrm::editText(std::string_view name) const {
+    return control<QLineEdit>(name)->text().toStdString();
+}
+
+void TVelmoraMainFrm::setEditText(std::string_view name, const std::string& text) {
+    QLineEdit* edit = control<QLineEdit>(name);
+    edit->setText(QString::fromStdString(text));
+    edit->setCursorPosition(0); // a long text shows its beginning
+}
+
+Date TVelmoraMainFrm::projectDate() const {
+    return dateOf(edtDisProjDate->date());
+}
+
+void TVelmoraMainFrm::setProjectDate(Date date) {
+    edtDisProjDate->setDate(QDate(static_cast<int>(date.year()),
+                                  static_cast<int>(static_cast<unsigned>(date.month())),
+                                  static_cast<int>(static_cast<unsigned>(date.day()))));
+}
+
+int TVelmoraMainFrm::intensityMethod() const {
+    return intensityMethodIndex();
+}
+
+// Selecting the item read does not run the change handler: Open shows or hides the intensity
+// grid itself once the file is read.
+void TVelmoraMainFrm::setIntensityMethod(int index) {
+    const QSignalBlocker quiet(cbxNtnstyMthd);
+    cbxNtnstyMthd->setCurrentIndex(index < cbxNtnstyMthd->count() ? index : -1);
+}
+
+int TVelmoraMainFrm::dischargeMethod() const {
+    return ComboBoxSelDischMethd->currentIndex();
+}
+
+void TVelmoraMainFrm::setDischargeMethod(int index) {
+    ComboBoxSelDischMethd->setCurrentIndex(index < ComboBoxSelDischMethd->count() ? index : -1);
+}
+
+std::string TVelmoraMainFrm::userIntensity(int event) const {
+    return sgUsrNtnsty->cell(1, event + 1);
+}
+
+void TVelmoraMainFrm::setUserIntensity(int event, const std::string& text) {
+    sgUsrNtnsty->setCell(1, event + 1, text);
+}
+
+TextGrid& TVelmoraMainFrm::rainfallGrid() {
+    return *sgMethodOne;
+}
+
+TextGrid& TVelmoraMainFrm::stageGrid() {
+    return *stageDisch;
+}
+
+void TVelmoraMainFrm::applyOpenedOutletLayout(int method) {
+    applyOutletLayout(method, true);
+}
+
+void TVelmoraMainFrm::showIntensityGrid(bool shown) {
+    sgUsrNtnsty->setVisible(shown);
+}
+
 void TVelmoraMainFrm::Exit1Click() {
     close();
 }
@@ -602,7 +760,10 @@ void TVelmoraMainFrm::Exit2Click() {
     close();
 }
 
-void TVelmoraMainFrm::Help2Click() {}
+void TVelmoraMainFrm::Help2Click() {
+    help_.setHelpFile(QStringLiteral("VELMORAHELP.HLP"));
+    help_.showContents(this);
+}
 
 void TVelmoraMainFrm::About1Click() {
     showPlainMessage(

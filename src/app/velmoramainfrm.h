@@ -6,6 +6,7 @@
 #include "engine/capture.h"
 #include "engine/controls.h"
 #include "platform/conversions.h"
+#include "projectcontrols/projectcontrols.h"
 
 #include <QMainWindow>
 
@@ -28,14 +29,17 @@ class QToolButton;
 namespace velmora {
 
 class Dialogs;
+class HelpSystem;
 class StringGridWidget;
 class TPrtPrvwFrm;
 
-class TVelmoraMainFrm final : public QMainWindow {
+// The window is also the form Open fills and Save reads (ProjectForm).
+class TVelmoraMainFrm final : public QMainWindow, public ProjectForm {
     Q_OBJECT
 
   public:
-    TVelmoraMainFrm(Dialogs& dialogs, const FormatSettings& settings, QWidget* parent = nullptr);
+    TVelmoraMainFrm(Dialogs& dialogs, HelpSystem& help, const FormatSettings& settings,
+                    QWidget* parent = nullptr);
     ~TVelmoraMainFrm() override;
 
     // The results window the Results command shows.
@@ -53,6 +57,25 @@ class TVelmoraMainFrm final : public QMainWindow {
 
     // The status bar's two panels: 0 the project line, 1 the file line.
     QString statusPanelText(int panel) const;
+
+    // Opens a project file as Open does once the user has chosen it.
+    void openFile(const QString& path);
+
+    // ProjectForm: the controls as Open fills them and Save reads them.
+    std::string editText(std::string_view control) const override;
+    void setEditText(std::string_view control, const std::string& text) override;
+    Date projectDate() const override;
+    void setProjectDate(Date date) override;
+    int intensityMethod() const override;
+    void setIntensityMethod(int index) override;
+    int dischargeMethod() const override;
+    void setDischargeMethod(int index) override;
+    std::string userIntensity(int event) const override;
+    void setUserIntensity(int event, const std::string& text) override;
+    TextGrid& rainfallGrid() override;
+    TextGrid& stageGrid() override;
+    void applyOpenedOutletLayout(int method) override;
+    void showIntensityGrid(bool shown) override;
 
     // The commands, as the menus, the tool bar and the buttons start them.
     void tbnNewFileClick();
@@ -96,6 +119,9 @@ class TVelmoraMainFrm final : public QMainWindow {
     void applyOutletLayout(int method, bool captionsOfOpen);
     void setStatusPanels(const QString& project, const QString& file);
     void focusCell(const CellConversionError& error);
+    void focusControl(const EditConversionError& error);
+    void noteInputChange();
+    void writeProject(const QString& path, const ProjectValues& values);
     bool isWindowShortcut(const QKeyEvent& event) const;
     bool isDeadShortcut(const QKeyEvent& event) const;
     QChar decimalSeparator() const;
@@ -107,7 +133,11 @@ class TVelmoraMainFrm final : public QMainWindow {
     template <class Widget> Widget* control(std::string_view name) const;
 
     Dialogs& dialogs_;
+    HelpSystem& help_;
     FormatSettings settings_;
+    QString lastOpenName_; // each file dialog proposes the name last chosen in it
+    QString lastSaveName_;
+    bool fillingFromFile_ = false; // Open does not rerun an open results window
     CapturedTables captured_;
     TPrtPrvwFrm* resultsWindow_ = nullptr;
     QWidget* client_ = nullptr;

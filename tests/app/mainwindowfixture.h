@@ -6,6 +6,7 @@
 #include "app/prtprvwfrm.h"
 #include "app/stringgridwidget.h"
 #include "app/velmoramainfrm.h"
+#include "platform/help/helpsystem.h"
 #include "scripteddialogs.h"
 
 #include <QApplication>
@@ -14,7 +15,13 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
+
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace velmora {
 
@@ -24,7 +31,7 @@ class MainWindowFixture : public ::testing::Test {
     virtual FormatSettings settings() const { return cLocaleSettings(); }
 
     void SetUp() override {
-        windows_ = createWindows(dialogs_, settings());
+        windows_ = createWindows(dialogs_, help_, settings());
         main().show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&main()));
     }
@@ -85,6 +92,7 @@ class MainWindowFixture : public ::testing::Test {
     }
 
     ScriptedDialogs dialogs_; // outlives the windows
+    HelpSystem help_{QStringList{QStringLiteral(VELMORA_TEST_HELP_DIR)}};
     VelmoraWindows windows_;
 };
 
