@@ -22,8 +22,17 @@ asan: deps
 	cmake --build --preset asan
 	ctest --preset asan
 
+# The desktop program with the example project opened; without a display, the example's
+# routing table on the terminal and its report as a PDF.
 run: release
-	build-release/bin/velmora-cli run $(EXAMPLE) --event 25
+	@if [ -n "$${DISPLAY}$${WAYLAND_DISPLAY}" ]; then \
+		build-release/bin/velmora $(EXAMPLE); \
+	else \
+		echo "make run: no display is available, so the desktop program cannot open its window."; \
+		echo "make run: the example's 25-year routing table follows; its report goes to build-release/example-report.pdf."; \
+		build-release/bin/velmora-cli run $(EXAMPLE) --event 25 && \
+		build-release/bin/velmora-cli report $(EXAMPLE) --event 25 -o build-release/example-report.pdf; \
+	fi
 
 bench: release
 	build-release/bin/velmora-bench

@@ -14,6 +14,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -338,6 +340,18 @@ TEST_F(StartupTest, WindowMenusToolBarAndStatusBar) {
     }
     EXPECT_EQ(find<QToolBar>("tbrStandard")->iconSize(), QSize(16, 16));
     EXPECT_FALSE(QApplication::windowIcon().isNull());
+}
+
+TEST_F(StartupTest, ASmallerWindowScrollsTheControlsUnderFullWidthBars) {
+    main().resize(420, 300);
+    QApplication::processEvents();
+    auto* scroll = find<QScrollArea>("clientScrollArea");
+    EXPECT_TRUE(scroll->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+    EXPECT_EQ(find<QToolBar>("tbrStandard")->width(), main().width());
+    EXPECT_EQ(main().statusBar()->width(), main().width());
+    // The controls keep their designed places inside the scrolled area.
+    EXPECT_EQ(clientGeometry(find<QWidget>("EditWeirLength")).topLeft(), QPoint(520, 320));
 }
 
 class CommaLocaleStartupTest : public StartupTest {

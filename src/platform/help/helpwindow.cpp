@@ -11,7 +11,7 @@ namespace velmora {
 
 namespace {
 
-constexpr int kWindowWidth = 760;  // pixels: a page of the guide with its tables
+constexpr int kWindowWidth = 800;  // pixels: a page of the guide with its pictures
 constexpr int kWindowHeight = 640; // pixels
 
 QPushButton* toolButton(const QString& iconName, const QString& text, QWidget* parent) {
