@@ -120,6 +120,29 @@ struct OutletLayoutRow {
 
 inline constexpr int kOutletMethodCount = 4;
 
+// The label beside each numeric edit, whose caption names the field to the user.
+struct FieldLabel {
+    std::string_view control;
+    std::string_view label;
+};
+
+inline constexpr std::array<FieldLabel, 14> kFieldLabels{{
+    {"EditPreCondArea", "LabelPreCondArea"},
+    {"EditPostCondArea", "LabelPostCondArea"},
+    {"EditPreC", "LabelPreC"},
+    {"EditPostC", "LabelPostC"},
+    {"EditPreTc", "LabelPreTc"},
+    {"EditPSA", "LabelPndSA"},
+    {"EditpermpoolElev", "LabelpermpoolElev"},
+    {"EditRPerm", "LabelRPerm"},
+    {"EditWCEl", "LabelWeirCrEl"},
+    {"EditWCoef", "LabelWCoef"},
+    {"EditNoEC", "LabelNoEC"},
+    {"EditWeirLength", "LabelWeirLength"},
+    {"edtOrifCoef", "lblOrifCoef"},
+    {"edtOrifHt", "lblOrifHt"},
+}};
+
 // The rainfall table the window starts with: duration (hours), then the cumulative depth
 // (inches) of the 5, 10, 25, 50 and 100-year storms.
 inline constexpr std::array<std::array<double, 6>, 13> kDefaultRainfallTable{{

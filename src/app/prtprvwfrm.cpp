@@ -161,8 +161,7 @@ void TPrtPrvwFrm::paintPage(QPainter& painter, const QRect& exposed) {
         painter.setPen(palette().windowText().color());
         painter.drawText(QRect(kFailureTextLeft, kFailureTextTop,
                                kReportPageWidth - 2 * kFailureTextLeft, kReportPageMinHeight),
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                         QStringLiteral("CHECK DATA!\n") + QString::fromStdString(failureDetail_));
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, failureText());
         return;
     }
     const int height = reportPageHeight(*run, mainForm_.stageGridRowCount());
@@ -174,6 +173,10 @@ void TPrtPrvwFrm::paintPage(QPainter& painter, const QRect& exposed) {
     }
     QPainterCanvas canvas(painter);
     DrawReportPage(canvas, *run, mainForm_.stageGridRowCount(), mainForm_.formatSettings());
+}
+
+QString TPrtPrvwFrm::failureText() const {
+    return QStringLiteral("CHECK DATA!\n") + mainForm_.describeFailure(failureDetail_);
 }
 
 void TPrtPrvwFrm::PrntBtnClick() {

@@ -50,6 +50,10 @@ class TPrtPrvwFrm final : public QWidget {
     // empty after a run that succeeded.
     const std::string& failureDetail() const { return failureDetail_; }
 
+    // What the window shows of the last failure: "CHECK DATA!" and the detail in the words
+    // of the main window's captions.
+    QString failureText() const;
+
     QPrinter& printer() { return printer_; }
 
   protected:

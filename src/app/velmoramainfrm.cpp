@@ -521,6 +521,29 @@ int TVelmoraMainFrm::intensityMethodIndex() const {
                                    Qt::MatchExactly | Qt::MatchCaseSensitive);
 }
 
+QString TVelmoraMainFrm::describeFailure(const std::string& detail) const {
+    const QString text = QString::fromStdString(detail);
+    const QString intensityRow = QStringLiteral("sgUsrNtnsty row ");
+    if (text.startsWith(intensityRow)) {
+        const int row = text.mid(intensityRow.size()).section(QLatin1Char(':'), 0, 0).toInt();
+        const QString rest = text.section(QLatin1Char(':'), 1);
+        if (row >= 1 && row <= kReturnPeriodCount)
+            return QStringLiteral("Intens.(\"/hr) of the ") +
+                   QString::number(kReturnPeriodYears[static_cast<std::size_t>(row - 1)]) +
+                   QStringLiteral(" year event:") + rest;
+    }
+    for (const FieldLabel& field : kFieldLabels) {
+        const QString prefix = qstr(field.control) + QLatin1Char(':');
+        if (!text.startsWith(prefix))
+            continue;
+        QString caption = control<QLabel>(field.label)->text().trimmed();
+        if (caption.endsWith(QLatin1Char(':')))
+            caption.chop(1);
+        return caption + QLatin1Char(':') + text.mid(prefix.size());
+    }
+    return text;
+}
+
 QString TVelmoraMainFrm::statusPanelText(int panel) const {
     return panel == 0 ? projectPanel_->text() : filePanel_->text();
 }

@@ -55,6 +55,11 @@ class TVelmoraMainFrm final : public QMainWindow, public ProjectForm {
     // The intensity method: the item whose text the list shows exactly, or -1.
     int intensityMethodIndex() const;
 
+    // A failed run's detail in the window's own words: a control's name at its start becomes
+    // the caption the user sees beside it ("Av'g. Surf. Area Pond(Ac.): 'x' is not a valid
+    // floating point value").
+    QString describeFailure(const std::string& detail) const;
+
     // The status bar's two panels: 0 the project line, 1 the file line.
     QString statusPanelText(int panel) const;
 

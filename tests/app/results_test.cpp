@@ -127,6 +127,9 @@ TEST_F(ResultsTest, TheOpenWindowFollowsTypingWithoutABox) {
     typeInto("EditPSA", QStringLiteral("0.7x"));
     QTRY_VERIFY_WITH_TIMEOUT(!results().failureDetail().empty(), 3000);
     EXPECT_THAT(results().failureDetail(), HasSubstr("0.7x"));
+    EXPECT_EQ(results().failureText().toStdString(),
+              "CHECK DATA!\nAv'g. Surf. Area Pond(Ac.): '0.7x' is not a valid floating point "
+              "value");
     repaintResults(); // uncovered while still wrong: still no box
     EXPECT_TRUE(dialogs_.messagesShown().empty());
 
