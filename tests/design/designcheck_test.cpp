@@ -88,7 +88,7 @@ TEST(DesignCheck, NumbersInMessagesFollowTheLocale) {
     MainWindowControls controls = retailPond();
     controls.EditWCEl = "23.75";
     const DesignCheck check = checkDesign(runOf(controls, testing::smoothDayStorm()), std::nullopt,
-                                          settingsForLocaleName("de_DE.UTF-8"));
+                                          FormatSettings{',', "dd.MM.yyyy"});
     ASSERT_FALSE(check.warnings.empty());
     EXPECT_EQ(check.warnings.front().message.substr(0, 25), "the weir crest (23,75 ft)");
 }
