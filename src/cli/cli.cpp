@@ -30,7 +30,7 @@ constexpr const char* kUsage =
     "       velmora-cli check  PROJECT.vlm\n"
     "       velmora-cli report PROJECT.vlm [--event 5|10|25|50|100] -o OUT.pdf|OUT.png|OUT.svg|"
     "OUT.json\n"
-    "                          [--paper letter|a4] [--scale N]\n"
+    "                          [--paper letter|a4] [--scale N] [--design-sheet]\n"
     "       velmora-cli design PROJECT.vlm... [--format text|csv|json] [--max-step MINUTES]\n"
     "       velmora-cli size   PROJECT.vlm --vary opening|pond-area [--target predev|stage=FT]\n"
     "                          [--events all|5,10,25,50,100] [-o OUT.vlm]\n";
@@ -44,6 +44,7 @@ struct Options {
     std::optional<std::string> paper;
     int scale = 1;
     std::optional<double> maxStepMinutes;
+    bool designSheet = false;
     std::optional<SizedValue> vary;
     SizingRequest sizing;
 
@@ -194,6 +195,10 @@ Options parseOptions(const std::vector<std::string>& args) {
             options.projects.push_back(arg);
             continue;
         }
+        if (arg == "--design-sheet" && c == "report") {
+            options.designSheet = true;
+            continue;
+        }
         if (i + 1 >= args.size())
             throw UsageError{arg + " needs a value"};
         if (!takesOption(c, arg))
@@ -246,6 +251,20 @@ int commandCheck(const Options& options, std::ostream& out, const CliEnvironment
     return kExitSuccess;
 }
 
+// The design sheet of the run, its warnings naming their lines of the file.
+DesignSheet designSheetOf(const ProjectRun& project, const FormatSettings& settings) {
+    DesignSheet sheet;
+    try {
+        sheet = designSheetFor(project.run, settings);
+    } catch (const RunError& e) {
+        throw CommandFailure{kExitProject, std::string(e.what()) + " " + e.detail(), false};
+    }
+    sheet.warnings.clear();
+    for (const DesignWarning& warning : sheet.check.warnings)
+        sheet.warnings.push_back(warningText(warning, project.lines));
+    return sheet;
+}
+
 int commandReport(const Options& options, const CliEnvironment& environment) {
     const ProjectRun project =
         runProject(options.project(), options.designEvent, environment.settings);
@@ -255,6 +274,8 @@ int commandReport(const Options& options, const CliEnvironment& environment) {
     request.scale = options.scale;
     request.localeName = environment.localeName;
     request.stageGridRowCount = project.opened.stageDisch.rowCount();
+    if (options.designSheet)
+        request.designSheet = designSheetOf(project, environment.settings);
     std::string failure = writeReport(project.run, request, environment.settings);
     if (!failure.empty())
         throw CommandFailure{kExitFile, failure};

@@ -359,6 +359,28 @@ TEST_F(DesignCliTest, SizeSaysWhenNothingMeetsAndRefusesATablesOpening) {
     EXPECT_THAT(pond.out, Not(HasSubstr("NO\n")));
 }
 
+TEST_F(DesignCliTest, ReportWithTheDesignSheetAddsItAfterThePage) {
+    const std::string path = project("step.vlm", kWorkedStep);
+    const fs::path json = dir_ / "both.json";
+    const CliOutcome result = runVelmora({"report", path, "--design-sheet", "-o", json.string()});
+    ASSERT_EQ(result.exitCode, kExitSuccess) << result.err;
+    const std::string ops = readText(json);
+    EXPECT_THAT(ops, ::testing::StartsWith(R"({"width": 700, "height": 1070, "ops": [)"));
+    EXPECT_THAT(ops,
+                HasSubstr("Velmora    DESIGN CHECK    Proj. Date: 3/15/2007   Proj. No.: W-1"));
+    EXPECT_THAT(ops, HasSubstr("- line 6: 5-year event: the peak stage (100.79 ft)"));
+
+    const fs::path pdf = dir_ / "both.pdf";
+    ASSERT_EQ(runVelmora({"report", path, "-o", pdf.string(), "--design-sheet"}).exitCode,
+              kExitSuccess);
+    const std::string bytes = readText(pdf);
+    std::size_t pages = 0;
+    for (auto at = bytes.find("/Type /Page"); at != std::string::npos;
+         at = bytes.find("/Type /Page", at + 1))
+        pages += bytes.compare(at, 12, "/Type /Pages") != 0;
+    EXPECT_EQ(pages, 2u);
+}
+
 TEST_F(DesignCliTest, NewOptionsRefuseWhatTheyCannotUse) {
     const std::string path = project("step.vlm", kWorkedStep);
     const std::vector<std::vector<std::string>> cases{
@@ -373,6 +395,8 @@ TEST_F(DesignCliTest, NewOptionsRefuseWhatTheyCannotUse) {
         {"size", path, path, "--vary", "opening"},
         {"check", path, "--max-step", "1"},
         {"report", path, "-o", "x.pdf", "--max-step", "1"},
+        {"run", path, "--design-sheet"},
+        {"design", path, "--design-sheet"},
     };
     for (const auto& args : cases) {
         const CliOutcome result = runVelmora(args);
