@@ -1,7 +1,10 @@
 #include "cli/check.h"
 
-#include "projectcontrols/projectcontrols.h"
+#include "cli/designoutput.h"
+#include "cli/projectrun.h"
+#include "design/designcheck.h"
 #include "engine/resultsrun.h"
+#include "projectcontrols/projectcontrols.h"
 
 #include <array>
 
@@ -103,6 +106,19 @@ std::vector<std::string> checkProject(const ReadResult& read, const FormatSettin
     if (problems.problems().empty())
         checkRuns(read, settings, problems);
     return problems.problems();
+}
+
+std::vector<std::string> projectWarnings(const ReadResult& read, const FormatSettings& settings) {
+    std::vector<std::string> warnings;
+    try {
+        const ProjectRun project = runProjectRead(read, "", rp5Year, settings);
+        for (const DesignWarning& warning :
+             checkDesign(project.run, std::nullopt, settings).warnings)
+            warnings.push_back(warningText(warning, project.lines));
+    } catch (const std::exception&) {
+        // A run that fails is a problem, which checkProject lists.
+    }
+    return warnings;
 }
 
 } // namespace velmora

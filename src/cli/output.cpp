@@ -130,7 +130,7 @@ void printRunCsv(std::ostream& out, const ResultsRun& run) {
     }
 }
 
-void printRunJson(std::ostream& out, const ResultsRun& run) {
+void printRunJson(std::ostream& out, const ResultsRun& run, const std::string& moreMembers) {
     out << "{\"designEvent\": " << run.inputs.designEvent
         << ", \"eventLabel\": " << jsonString(run.eventLabel)
         << ", \"eventExponent\": " << roundTripNumber(run.eventExponent);
@@ -153,7 +153,8 @@ void printRunJson(std::ostream& out, const ResultsRun& run) {
     out << "],\n \"summary\": {\"peakStage\": " << roundTripNumber(summary.peakStage)
         << ", \"peakOutflow\": " << roundTripNumber(summary.peakOutflow)
         << ", \"peakVolOut\": " << roundTripNumber(summary.peakVolOut)
-        << ", \"maxStorage\": " << roundTripNumber(summary.maxStorage) << "}}\n";
+        << ", \"maxStorage\": " << roundTripNumber(summary.maxStorage) << '}' << moreMembers
+        << "}\n";
 }
 
 } // namespace velmora

@@ -19,7 +19,8 @@ void printRunText(std::ostream& out, const ResultsRun& run, const FormatSettings
 // The design event's rows, one line each, after a line of field names.
 void printRunCsv(std::ostream& out, const ResultsRun& run);
 
-// The whole run: every event's rows, the design event's values and summary.
-void printRunJson(std::ostream& out, const ResultsRun& run);
+// The whole run: every event's rows, the design event's values and summary. `moreMembers`
+// (", \"key\": value...") is written after them, inside the object.
+void printRunJson(std::ostream& out, const ResultsRun& run, const std::string& moreMembers = {});
 
 } // namespace velmora

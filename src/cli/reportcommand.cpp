@@ -14,19 +14,21 @@ PaperSize paperSize(const ReportRequest& request) {
 
 void writeReportAs(ReportFormat format, const ResultsRun& run, const ReportRequest& request,
                    const FormatSettings& settings) {
+    const DesignSheet* sheet = request.designSheet ? &*request.designSheet : nullptr;
     switch (format) {
     case ReportFormat::Pdf:
-        writeReportPdf(request.output, run, request.stageGridRowCount, settings,
-                       paperSize(request));
+        writeReportPdf(request.output, run, request.stageGridRowCount, settings, paperSize(request),
+                       sheet);
         return;
     case ReportFormat::Png:
-        writeReportPng(request.output, run, request.stageGridRowCount, settings, request.scale);
+        writeReportPng(request.output, run, request.stageGridRowCount, settings, request.scale,
+                       sheet);
         return;
     case ReportFormat::Svg:
-        writeReportSvg(request.output, run, request.stageGridRowCount, settings);
+        writeReportSvg(request.output, run, request.stageGridRowCount, settings, sheet);
         return;
     case ReportFormat::Json:
-        writeReportJson(request.output, run, request.stageGridRowCount, settings);
+        writeReportJson(request.output, run, request.stageGridRowCount, settings, sheet);
         return;
     }
 }

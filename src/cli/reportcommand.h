@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/resultsrun.h"
+#include "report/designsheet.h"
 
 #include <filesystem>
 #include <optional>
@@ -16,6 +17,7 @@ struct ReportRequest {
     int scale = 1;                    // PNG pixels per page pixel
     std::string localeName = "C";
     int stageGridRowCount = 0; // the stage-discharge grid's row count, heading included
+    std::optional<DesignSheet> designSheet; // drawn after the page when there is one
 };
 
 // Writes the report; returns an empty text on success, else why nothing was written.

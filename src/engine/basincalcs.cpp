@@ -40,11 +40,6 @@ void requirePondArea(double pondArea, double firstInflow) {
     throw CalculationError(step + ": division by zero (pond area is 0)");
 }
 
-// Acre-feet that a discharge in cfs carries out over a step of `hours`.
-double outletVolume(double dischargeCfs, double hours) {
-    return dischargeCfs * hours * kSecondsPerHour / kSquareFeetPerAcre;
-}
-
 template <class Outlet>
 double dischargeAt(const Outlet& outlet, double stage, const char* quantity, int event, int row) {
     double discharge = 0.0;
@@ -58,6 +53,10 @@ double dischargeAt(const Outlet& outlet, double stage, const char* quantity, int
 }
 
 } // namespace
+
+double outletVolume(double dischargeCfs, double hours) {
+    return dischargeCfs * hours * kSecondsPerHour / kSquareFeetPerAcre;
+}
 
 double infiltrationRate(double pondAreaAcres, double permRateInchesPerHour) {
     const double rate =
@@ -88,6 +87,14 @@ void basinCalcs::setInputs(double controlElev, double weirCoef, double weirLengt
         .orifCoef = orifCoef,
         .orifHeight = orifHeightInches / kInchesPerFoot,
     };
+}
+
+basinCalcs routingEngineFor(const DesignInputs& in) {
+    basinCalcs engine;
+    engine.setInputs(in.controlElev, in.weirCoef, in.openingSize, in.preArea, in.postArea, in.preC,
+                     in.postC, in.preTc, in.pondArea, in.permRate, in.permPoolElev,
+                     in.endContractions, in.openingSize, in.orifCoef, in.orifHeight);
+    return engine;
 }
 
 std::vector<double> basinCalcs::rainIncrements(RainfallTable& table) {

@@ -38,6 +38,9 @@ struct BasinParameters {
     double orifHeight = 0;      // ft
 };
 
+// Acre-feet that an outlet discharge in cfs carries out over a step of `hours`.
+double outletVolume(double dischargeCfs, double hours);
+
 // Percolation through the pond bottom in ft3/h: the pond's area in ft2 times the rate in ft/h.
 double infiltrationRate(double pondAreaAcres, double permRateInchesPerHour);
 
@@ -89,5 +92,9 @@ class basinCalcs {
 
     BasinParameters params_;
 };
+
+// The routing engine of a run's inputs: the fifteen parameters in their order, the one opening
+// size serving as weir length and orifice size.
+basinCalcs routingEngineFor(const DesignInputs& inputs);
 
 } // namespace velmora

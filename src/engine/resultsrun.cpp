@@ -88,14 +88,6 @@ DesignInputs readDesignInputs(const MainWindowControls& c, const FormatSettings&
     return in;
 }
 
-basinCalcs engineFor(const DesignInputs& in) {
-    basinCalcs engine;
-    engine.setInputs(in.controlElev, in.weirCoef, in.openingSize, in.preArea, in.postArea, in.preC,
-                     in.postC, in.preTc, in.pondArea, in.permRate, in.permPoolElev,
-                     in.endContractions, in.openingSize, in.orifCoef, in.orifHeight);
-    return engine;
-}
-
 // Adds to the routed rows what the report prints beside them: the duration and the depth of
 // the run's own rainfall table (after the replacement of negative previous depths), and
 // Delta-R.
@@ -116,12 +108,13 @@ RoutingTable routingTable(std::vector<RoutingRow> rows, const RainfallTable& rai
     return table;
 }
 
-ResultsRun runEngine(const MainWindowControls& controls, const CapturedTables& captured,
+ResultsRun runEngine(DesignInputs inputs, const CapturedTables& captured,
                      const FormatSettings& settings) {
     ResultsRun run;
-    run.inputs = readDesignInputs(controls, settings);
+    inputs.designEvent = normalisedDesignEvent(inputs.designEvent);
+    run.inputs = std::move(inputs);
     const DesignInputs& in = run.inputs;
-    const basinCalcs engine = engineFor(in);
+    const basinCalcs engine = routingEngineFor(in);
 
     // The run's own copies: the replacement of negative depths never reaches the capture.
     run.rainfall = captured.rainfall;
@@ -147,21 +140,32 @@ ResultsRun runEngine(const MainWindowControls& controls, const CapturedTables& c
     return run;
 }
 
-} // namespace
-
-ResultsRun performResultsRun(const MainWindowControls& controls, const CapturedTables& captured,
-                             const FormatSettings& settings) {
+// Every failure of a run becomes a RunError: the engine's own, and anything else (such as
+// memory running out on a huge table), which still fails the run as a whole rather than
+// escaping into the paint.
+template <class Run> ResultsRun failingAsRunError(Run run) {
     try {
-        return runEngine(controls, captured, settings);
+        return run();
     } catch (const RunError&) {
         throw;
     } catch (const CalculationError& error) {
         throw RunError(error.what());
     } catch (const std::exception& error) {
-        // Anything else (such as memory running out on a huge table) still fails the run as a
-        // whole rather than escaping into the paint.
         throw RunError(error.what());
     }
+}
+
+} // namespace
+
+ResultsRun performResultsRun(const MainWindowControls& controls, const CapturedTables& captured,
+                             const FormatSettings& settings) {
+    return failingAsRunError(
+        [&] { return runEngine(readDesignInputs(controls, settings), captured, settings); });
+}
+
+ResultsRun performResultsRun(const DesignInputs& inputs, const CapturedTables& captured,
+                             const FormatSettings& settings) {
+    return failingAsRunError([&] { return runEngine(inputs, captured, settings); });
 }
 
 } // namespace velmora

@@ -44,4 +44,9 @@ struct ResultsRun {
 ResultsRun performResultsRun(const MainWindowControls& controls, const CapturedTables& captured,
                              const FormatSettings& settings);
 
+// The same run on inputs already read (a design search varies them as numbers); the design
+// event is normalised to 0..4 first. Throws RunError on any failure.
+ResultsRun performResultsRun(const DesignInputs& inputs, const CapturedTables& captured,
+                             const FormatSettings& settings);
+
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "report/renderers.h"
 
 #include "platform/canvas/qpaintercanvas.h"
+#include "report/designsheet.h"
 #include "report/reportjson.h"
 #include "report/reportpage.h"
 #include "report/sheetfit.h"
@@ -125,6 +126,34 @@ void drawSheets(QPagedPaintDevice& device, QPainter& painter, const ResultsRun& 
     }
 }
 
+// The design sheet on a sheet of its own after the page's, fitted as a 700 x 535 page is.
+void drawDesignSheetOnNewSheet(QPagedPaintDevice& device, QPainter& painter, const ResultsRun& run,
+                               const DesignSheet& designSheet, const FormatSettings& settings) {
+    const SheetSize printed =
+        fitToPrintableArea(kReportPageWidth, kDesignSheetHeight, device.width(), device.height());
+    device.newPage();
+    painter.save();
+    painter.scale(static_cast<double>(printed.width) / kReportPageWidth,
+                  static_cast<double>(printed.height) / kDesignSheetHeight);
+    QPainterCanvas canvas(painter);
+    drawDesignSheet(canvas, run, designSheet, settings);
+    painter.restore();
+}
+
+// The height of the image of the page, with the design sheet below it when there is one.
+int imageHeight(const ResultsRun& run, int stageGridRowCount, const DesignSheet* designSheet) {
+    return reportPageHeight(run, stageGridRowCount) + (designSheet ? kDesignSheetHeight : 0);
+}
+
+// The page, then the design sheet below it when there is one.
+void drawPageAndSheet(Canvas& canvas, const ResultsRun& run, int stageGridRowCount,
+                      const FormatSettings& settings, const DesignSheet* designSheet) {
+    DrawReportPage(canvas, run, stageGridRowCount, settings);
+    if (designSheet)
+        drawDesignSheet(canvas, run, *designSheet, settings,
+                        reportPageHeight(run, stageGridRowCount));
+}
+
 QPageSize pageSizeOf(PaperSize paper) {
     return QPageSize(paper == PaperSize::Letter ? QPageSize::Letter : QPageSize::A4);
 }
@@ -175,7 +204,8 @@ void ensureGuiApplication() {
 }
 
 void writeReportPdf(const std::filesystem::path& path, const ResultsRun& run, int stageGridRowCount,
-                    const FormatSettings& settings, PaperSize paper) {
+                    const FormatSettings& settings, PaperSize paper,
+                    const DesignSheet* designSheet) {
     writeAtomically(path, [&](QIODevice& device) {
         QPdfWriter writer(&device);
         writer.setCreator(QStringLiteral("Velmora"));
@@ -187,6 +217,8 @@ void writeReportPdf(const std::filesystem::path& path, const ResultsRun& run, in
         QPainter painter;
         beginPainting(painter, writer, path);
         drawSheets(writer, painter, run, stageGridRowCount, settings);
+        if (designSheet)
+            drawDesignSheetOnNewSheet(writer, painter, run, *designSheet, settings);
         if (!painter.end())
             throw RenderError(path, "the PDF could not be completed");
     });
@@ -203,11 +235,11 @@ void printReportSheets(QPagedPaintDevice& device, const ResultsRun& run, int sta
 }
 
 void writeReportPng(const std::filesystem::path& path, const ResultsRun& run, int stageGridRowCount,
-                    const FormatSettings& settings, int scale) {
+                    const FormatSettings& settings, int scale, const DesignSheet* designSheet) {
     if (scale < 1 || scale > kMaxPngScale)
         throw RenderError(path, "the scale must be a whole number from 1 to " +
                                     std::to_string(kMaxPngScale));
-    const int height = reportPageHeight(run, stageGridRowCount);
+    const int height = imageHeight(run, stageGridRowCount, designSheet);
     writeAtomically(path, [&](QIODevice& device) {
         QImage image(kReportPageWidth * scale, height * scale, QImage::Format_RGB32);
         if (image.isNull())
@@ -221,7 +253,7 @@ void writeReportPng(const std::filesystem::path& path, const ResultsRun& run, in
         beginPainting(painter, image, path);
         painter.scale(scale, scale);
         QPainterCanvas canvas(painter);
-        DrawReportPage(canvas, run, stageGridRowCount, settings);
+        drawPageAndSheet(canvas, run, stageGridRowCount, settings, designSheet);
         painter.end();
         QImageWriter writer(&device, "png");
         if (!writer.write(image))
@@ -243,8 +275,10 @@ std::optional<ReportFormat> reportFormatForPath(const std::filesystem::path& pat
 }
 
 void writeReportJson(const std::filesystem::path& path, const ResultsRun& run,
-                     int stageGridRowCount, const FormatSettings& settings) {
-    const std::string json = reportDrawListJson(run, stageGridRowCount, settings) + "\n";
+                     int stageGridRowCount, const FormatSettings& settings,
+                     const DesignSheet* designSheet) {
+    const std::string json =
+        reportDrawListJson(run, stageGridRowCount, settings, designSheet) + "\n";
     writeAtomically(path, [&](QIODevice& device) {
         if (device.write(json.data(), static_cast<qint64>(json.size())) !=
             static_cast<qint64>(json.size()))
@@ -253,8 +287,8 @@ void writeReportJson(const std::filesystem::path& path, const ResultsRun& run,
 }
 
 void writeReportSvg(const std::filesystem::path& path, const ResultsRun& run, int stageGridRowCount,
-                    const FormatSettings& settings) {
-    const int height = reportPageHeight(run, stageGridRowCount);
+                    const FormatSettings& settings, const DesignSheet* designSheet) {
+    const int height = imageHeight(run, stageGridRowCount, designSheet);
     writeAtomically(path, [&](QIODevice& device) {
         QSvgGenerator generator;
         generator.setOutputDevice(&device);
@@ -265,7 +299,7 @@ void writeReportSvg(const std::filesystem::path& path, const ResultsRun& run, in
         QPainter painter;
         beginPainting(painter, generator, path);
         QPainterCanvas canvas(painter);
-        DrawReportPage(canvas, run, stageGridRowCount, settings);
+        drawPageAndSheet(canvas, run, stageGridRowCount, settings, designSheet);
         if (!painter.end())
             throw RenderError(path, "the SVG could not be completed");
     });

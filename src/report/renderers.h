@@ -14,6 +14,8 @@ class QPagedPaintDevice;
 
 namespace velmora {
 
+struct DesignSheet;
+
 enum class PaperSize { Letter, A4 };
 
 enum class ReportFormat { Pdf, Png, Svg, Json };
@@ -54,13 +56,15 @@ void ensureGuiApplication();
 
 // Each writer renders into a temporary file beside the target and renames it over the target
 // once complete: a failure leaves any earlier file as it was and no partial file behind.
-// All throw RenderError when the file cannot be written.
+// All throw RenderError when the file cannot be written. With a design sheet, the sheet
+// follows the page: on a sheet of its own in a PDF, below the page in the other formats.
 
 // Landscape sheets of the paper size, the page scaled to fit the printable area keeping its
 // proportions, as vectors. A page taller than 535 pixels is cut between lines of text onto
 // several sheets, each scaled as a 700 x 535 page is.
 void writeReportPdf(const std::filesystem::path& path, const ResultsRun& run, int stageGridRowCount,
-                    const FormatSettings& settings, PaperSize paper);
+                    const FormatSettings& settings, PaperSize paper,
+                    const DesignSheet* designSheet = nullptr);
 
 // The sheets of writeReportPdf painted on any paged device, a printer among them, fitted to
 // its paintable area. Throws PrintError when the device cannot be painted on.
@@ -70,14 +74,16 @@ void printReportSheets(QPagedPaintDevice& device, const ResultsRun& run, int sta
 // The page as an image of 700 x height pixels times `scale` (1 to kMaxPngScale; 2 gives a
 // sharper image of the same page). Throws RenderError for a scale outside that range.
 void writeReportPng(const std::filesystem::path& path, const ResultsRun& run, int stageGridRowCount,
-                    const FormatSettings& settings, int scale);
+                    const FormatSettings& settings, int scale,
+                    const DesignSheet* designSheet = nullptr);
 
 // The page's list of drawing operations (reportDrawListJson), one line of JSON.
 void writeReportJson(const std::filesystem::path& path, const ResultsRun& run,
-                     int stageGridRowCount, const FormatSettings& settings);
+                     int stageGridRowCount, const FormatSettings& settings,
+                     const DesignSheet* designSheet = nullptr);
 
 // The page as a vector drawing of 700 x height units.
 void writeReportSvg(const std::filesystem::path& path, const ResultsRun& run, int stageGridRowCount,
-                    const FormatSettings& settings);
+                    const FormatSettings& settings, const DesignSheet* designSheet = nullptr);
 
 } // namespace velmora

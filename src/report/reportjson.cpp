@@ -1,5 +1,6 @@
 #include "report/reportjson.h"
 
+#include "report/designsheet.h"
 #include "report/reportpage.h"
 
 #include <array>
@@ -158,10 +159,14 @@ std::string drawListJson(std::span<const DrawOp> ops, int width, int height) {
 }
 
 std::string reportDrawListJson(const ResultsRun& run, int stageGridRowCount,
-                               const FormatSettings& settings) {
+                               const FormatSettings& settings, const DesignSheet* designSheet) {
     RecordingCanvas canvas;
     DrawReportPage(canvas, run, stageGridRowCount, settings);
-    return drawListJson(canvas.ops(), kReportPageWidth, reportPageHeight(run, stageGridRowCount));
+    const int pageHeight = reportPageHeight(run, stageGridRowCount);
+    if (!designSheet)
+        return drawListJson(canvas.ops(), kReportPageWidth, pageHeight);
+    drawDesignSheet(canvas, run, *designSheet, settings, pageHeight);
+    return drawListJson(canvas.ops(), kReportPageWidth, pageHeight + kDesignSheetHeight);
 }
 
 } // namespace velmora

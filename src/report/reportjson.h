@@ -11,10 +11,15 @@
 
 namespace velmora {
 
+struct DesignSheet;
+
 // {"width": 700, "height": 535, "ops": [{"op": "brush"}, {"op": "rectangle", "x1": 0, ...},
 // {"op": "textOut", "x": 10, "y": 1, "text": "..."}, ...]}, the operations in drawing order.
+// With a design sheet, its operations follow the page's, moved down below it, and the height
+// is the two together.
 std::string reportDrawListJson(const ResultsRun& run, int stageGridRowCount,
-                               const FormatSettings& settings);
+                               const FormatSettings& settings,
+                               const DesignSheet* designSheet = nullptr);
 
 std::string drawListJson(std::span<const DrawOp> ops, int width, int height);
 

@@ -268,5 +268,29 @@ TEST(ResultsRun, UnknownDischargeMethodIsTheWeir) {
     EXPECT_EQ(result.summary.peakOutflow, run(weirProject()).summary.peakOutflow);
 }
 
+// A search that varies inputs as numbers runs them without the controls: the same run, and
+// the same failure.
+TEST(ResultsRun, RunOfReadInputsIsTheRunOfTheControls) {
+    const ResultsRun fromControls = run(weirProject());
+    DesignInputs inputs = fromControls.inputs;
+    const ResultsRun fromInputs = performResultsRun(inputs, capturedTables(), cLocaleSettings());
+    ASSERT_EQ(fromInputs.routing.rows.size(), fromControls.routing.rows.size());
+    for (std::size_t m = 0; m < fromInputs.routing.rows.size(); ++m)
+        EXPECT_EQ(fromInputs.routing.rows[m].stage2, fromControls.routing.rows[m].stage2) << m;
+    EXPECT_EQ(fromInputs.preDevRate, fromControls.preDevRate);
+    EXPECT_EQ(fromInputs.eventLabel, "25yr/0.75hr");
+
+    inputs.designEvent = 7; // outside the group: the 5-year event
+    inputs.pondArea = 0;
+    try {
+        performResultsRun(inputs, capturedTables(), cLocaleSettings());
+        FAIL() << "a pond of no area must fail the run";
+    } catch (const RunError& error) {
+        EXPECT_STREQ(error.what(), "CHECK DATA!");
+        EXPECT_EQ(error.detail(),
+                  "Stage-1 of event 5-year row 1: division by zero (pond area is 0)");
+    }
+}
+
 } // namespace
 } // namespace velmora

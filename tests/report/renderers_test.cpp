@@ -1,5 +1,6 @@
 #include "report/renderers.h"
 
+#include "report/designsheet.h"
 #include "sampleruns.h"
 
 #include <QFile>
@@ -78,6 +79,23 @@ TEST_F(RendererTest, PdfHasOneLandscapeSheetPerBand) {
     // Letter landscape: 792 x 612 points.
     EXPECT_NE(contents(file("page.pdf")).find("/MediaBox [0 0 792.000000 612.000000]"),
               std::string::npos);
+}
+
+// The design sheet follows the page: a sheet of its own in a PDF, below the page in an image.
+TEST_F(RendererTest, DesignSheetFollowsThePage) {
+    const ResultsRun run = testing::sampleRun(13);
+    const DesignSheet sheet = designSheetFor(run, cLocaleSettings());
+    writeReportPdf(file("both.pdf"), run, kStageGridRows, cLocaleSettings(), PaperSize::Letter,
+                   &sheet);
+    EXPECT_EQ(pdfPageCount(file("both.pdf")), 2);
+    writeReportPng(file("both.png"), run, kStageGridRows, cLocaleSettings(), 1, &sheet);
+    const QImage image(QString::fromStdString(file("both.png").string()));
+    EXPECT_EQ(image.size(), QSize(700, 1070));
+    EXPECT_EQ(image.pixelColor(5, 535 + 13), QColor(Qt::black)); // the sheet's frame
+    writeReportSvg(file("both.svg"), run, kStageGridRows, cLocaleSettings(), &sheet);
+    QSvgRenderer svg(QString::fromStdString(file("both.svg").string()));
+    ASSERT_TRUE(svg.isValid());
+    EXPECT_EQ(svg.viewBox(), QRect(0, 0, 700, 1070));
 }
 
 TEST_F(RendererTest, SvgIsAValidDrawingOfThePageSize) {
