@@ -72,6 +72,10 @@ constexpr std::array kMenuItems = std::to_array<MenuItemSpec>({
     {{}, "Help1", "&Help"},
     {"Help1", "Help2", "&Help", {}, true, Command::Help},
     {"Help1", "About1", "&About", {}, true, Command::About},
+    // The design tools, after the menus the window was designed with.
+    {{}, "Tools1", "&Tools"},
+    {"Tools1", "DesignCheck1", "&Design Check...", {}, true, Command::DesignCheck},
+    {"Tools1", "SizeOutlet1", "&Size Outlet...", {}, true, Command::SizeOutlet},
 });
 
 constexpr std::array kToolButtons = std::to_array<ToolButtonSpec>({

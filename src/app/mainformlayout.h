@@ -74,7 +74,9 @@ enum class Command {
     ExitFromFileMenu,
     ExitFromMenuBar,
     Help,
-    About
+    About,
+    DesignCheck,
+    SizeOutlet
 };
 
 // A menu bar item and its items. An item without a menu name stands on the bar itself.

@@ -1,7 +1,9 @@
 #include "app/velmoramainfrm.h"
 
+#include "app/designcheckfrm.h"
 #include "app/gridkeyfilter.h"
 #include "app/prtprvwfrm.h"
+#include "app/sizeoutletdlg.h"
 #include "app/stringgridwidget.h"
 #include "platform/dialogs/dialogs.h"
 #include "platform/help/helpsystem.h"
@@ -589,6 +591,10 @@ void TVelmoraMainFrm::runCommand(Command command) {
         return runCommand(&TVelmoraMainFrm::Help2Click);
     case Command::About:
         return runCommand(&TVelmoraMainFrm::About1Click);
+    case Command::DesignCheck:
+        return runCommand(&TVelmoraMainFrm::DesignCheck1Click);
+    case Command::SizeOutlet:
+        return runCommand(&TVelmoraMainFrm::SizeOutlet1Click);
     }
 }
 
@@ -679,17 +685,43 @@ void TVelmoraMainFrm::writeProject(const QString& path, const ProjectValues& val
     }
 }
 
-void TVelmoraMainFrm::Preview1Click() {
+// The Results command's capture of the two grids; a cell that does not convert is told and
+// gets the focus.
+bool TVelmoraMainFrm::captureTables() {
     try {
         captureForResults(*sgMethodOne, *stageDisch, ComboBoxSelDischMethd->currentIndex(),
                           captured_, settings_);
     } catch (const CellConversionError& e) {
         showErrorMessage(dialogs_, this, QString::fromStdString(e.what()));
         focusCell(e);
-        return;
+        return false;
     }
-    if (resultsWindow_ != nullptr)
+    return true;
+}
+
+void TVelmoraMainFrm::Preview1Click() {
+    if (captureTables() && resultsWindow_ != nullptr)
         resultsWindow_->showResults();
+}
+
+// The design tools start from a capture of the grids, as the Results command does, and then
+// follow the inputs as the results window does.
+void TVelmoraMainFrm::DesignCheck1Click() {
+    if (!captureTables())
+        return;
+    if (!designCheck_)
+        designCheck_ = std::make_unique<TDesignCheckFrm>(*this, dialogs_);
+    designCheck_->showCheck();
+}
+
+void TVelmoraMainFrm::SizeOutlet1Click() {
+    if (!captureTables())
+        return;
+    if (!sizeOutlet_)
+        sizeOutlet_ = std::make_unique<TSizeOutletDlg>(*this, this);
+    sizeOutlet_->show();
+    sizeOutlet_->raise();
+    sizeOutlet_->activateWindow();
 }
 
 void TVelmoraMainFrm::focusCell(const CellConversionError& error) {
@@ -838,6 +870,10 @@ void TVelmoraMainFrm::closeEvent(QCloseEvent* event) {
     captured_ = CapturedTables{};
     if (resultsWindow_ != nullptr)
         resultsWindow_->hide();
+    if (designCheck_)
+        designCheck_->hide();
+    if (sizeOutlet_)
+        sizeOutlet_->hide();
     event->accept();
 }
 

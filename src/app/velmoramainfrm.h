@@ -11,6 +11,7 @@
 #include <QMainWindow>
 
 #include <map>
+#include <memory>
 #include <string>
 
 class QAction;
@@ -31,7 +32,9 @@ namespace velmora {
 class Dialogs;
 class HelpSystem;
 class StringGridWidget;
+class TDesignCheckFrm;
 class TPrtPrvwFrm;
+class TSizeOutletDlg;
 
 // The window is also the form Open fills and Save reads (ProjectForm).
 class TVelmoraMainFrm final : public QMainWindow, public ProjectForm {
@@ -41,6 +44,10 @@ class TVelmoraMainFrm final : public QMainWindow, public ProjectForm {
     TVelmoraMainFrm(Dialogs& dialogs, HelpSystem& help, const FormatSettings& settings,
                     QWidget* parent = nullptr);
     ~TVelmoraMainFrm() override;
+
+    // The design tools' windows, once opened; for tests.
+    TDesignCheckFrm* designCheckWindow() const { return designCheck_.get(); }
+    TSizeOutletDlg* sizeOutletDialog() const { return sizeOutlet_.get(); }
 
     // The results window the Results command shows.
     void setResultsWindow(TPrtPrvwFrm* resultsWindow);
@@ -91,6 +98,8 @@ class TVelmoraMainFrm final : public QMainWindow, public ProjectForm {
     void Exit2Click();
     void Help2Click();
     void About1Click();
+    void DesignCheck1Click();
+    void SizeOutlet1Click();
     void addTimeClick();
     void cbxNtnstyMthdChange();
     void ComboBoxSelDischMethdChange();
@@ -123,6 +132,7 @@ class TVelmoraMainFrm final : public QMainWindow, public ProjectForm {
     void writeGridHeadings();
     void applyOutletLayout(int method, bool captionsOfOpen);
     void setStatusPanels(const QString& project, const QString& file);
+    bool captureTables();
     void focusCell(const CellConversionError& error);
     void focusControl(const EditConversionError& error);
     void noteInputChange();
@@ -145,6 +155,8 @@ class TVelmoraMainFrm final : public QMainWindow, public ProjectForm {
     bool fillingFromFile_ = false; // Open does not rerun an open results window
     CapturedTables captured_;
     TPrtPrvwFrm* resultsWindow_ = nullptr;
+    std::unique_ptr<TDesignCheckFrm> designCheck_; // the design tools, made when first used
+    std::unique_ptr<TSizeOutletDlg> sizeOutlet_;
     QWidget* client_ = nullptr;
     std::map<std::string, QWidget*, std::less<>> controls_;
     std::map<std::string, QAction*, std::less<>> actions_;

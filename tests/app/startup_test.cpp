@@ -314,7 +314,7 @@ TEST_F(StartupTest, WindowMenusToolBarAndStatusBar) {
     std::vector<std::string> bar;
     for (QAction* action : main().menuBar()->actions())
         bar.push_back(action->objectName().toStdString());
-    EXPECT_THAT(bar, ElementsAre("File1", "Print1", "Edit1", "Exit1", "Help1"));
+    EXPECT_THAT(bar, ElementsAre("File1", "Print1", "Edit1", "Exit1", "Help1", "Tools1"));
     EXPECT_EQ(find<QAction>("Edit1")->menu(), nullptr);
     EXPECT_EQ(find<QAction>("Exit1")->menu(), nullptr);
 
