@@ -37,6 +37,15 @@ const ValidCase kValidCases[] = {
     {"NegativeExponent", "-.5e-1", -0.05},
     {"LargestDouble", "1.7976931348623157e308", 1.7976931348623157e308},
     {"UnderflowReadsAsZero", "1e-400", 0.0},
+    {"UnderflowWrittenOutReadsAsZero",
+     "0.0000000000000000000000000000000000000000000000000000000"
+     "000000000000000000000000000000000000000000000000000000000"
+     "000000000000000000000000000000000000000000000000000000000"
+     "000000000000000000000000000000000000000000000000000000000"
+     "000000000000000000000000000000000000000000000000000000000"
+     "000000000000000000000000000000000000000000000000000000001",
+     0.0},
+    {"HugeNegativeExponentReadsAsZero", "5e-99999999999999999999999", 0.0},
     {"CommaSeparator", "1,5", 1.5, &kComma},
     {"CommaSeparatorWithExponent", "-2,5E2", -250, &kComma},
 };
@@ -82,9 +91,19 @@ const InvalidCase kInvalidCases[] = {
     {"NotANumber", "nan"},
     {"Overflow", "1e400"},
     {"NegativeOverflow", "-1e400"},
+    {"HugeExponentOverflows", "1e99999999999999999999999"},
+    {"DoubleMinus", "--1"},
+    {"FullWidthDigit", "\xef\xbc\x91"},
     {"OtherSeparatorThanSettings", "1.5", &kComma},
     {"CommaUnderDotSettings", "1,5"},
 };
+
+// Ten thousand digits: converted or refused as a whole, never read in part.
+TEST(StrToFloatLongTextTest, TenThousandDigits) {
+    EXPECT_THROW(StrToFloat(std::string(10000, '9'), kDot), ConversionError);
+    EXPECT_EQ(StrToFloat("1." + std::string(9998, '5'), kDot), 1.5555555555555556);
+    EXPECT_EQ(StrToFloat(std::string(9999, '0') + "7", kDot), 7.0);
+}
 
 INSTANTIATE_TEST_SUITE_P(Cases, StrToFloatInvalidTest, ::testing::ValuesIn(kInvalidCases),
                          [](const auto& info) { return std::string(info.param.name); });

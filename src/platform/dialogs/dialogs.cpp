@@ -10,6 +10,17 @@ QString applicationTitle() {
     return QCoreApplication::applicationName();
 }
 
+// A message longer than this many characters (a pasted page of digits quoted in a conversion
+// error) is shortened in its middle, so the box still fits the screen.
+constexpr qsizetype kLongestMessage = 300;
+
+QString shortenedForABox(const QString& text) {
+    if (text.size() <= kLongestMessage)
+        return text;
+    const qsizetype keep = kLongestMessage / 2;
+    return text.left(keep) + QStringLiteral("\u2026") + text.right(keep);
+}
+
 } // namespace
 
 void showPlainMessage(Dialogs& dialogs, QWidget* parent, const QString& text) {
@@ -17,7 +28,7 @@ void showPlainMessage(Dialogs& dialogs, QWidget* parent, const QString& text) {
 }
 
 void showErrorMessage(Dialogs& dialogs, QWidget* parent, const QString& text) {
-    dialogs.showMessage(parent, applicationTitle(), text, MessageIcon::Error);
+    dialogs.showMessage(parent, applicationTitle(), shortenedForABox(text), MessageIcon::Error);
 }
 
 void showInformation(Dialogs& dialogs, QWidget* parent, const QString& text) {

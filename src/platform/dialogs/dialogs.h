@@ -46,7 +46,8 @@ class Dialogs {
 // A plain box captioned with the application's title ("Velmora"), without an icon.
 void showPlainMessage(Dialogs& dialogs, QWidget* parent, const QString& text);
 
-// The standard error box for a failed command: the application's title, the error icon.
+// The standard error box for a failed command: the application's title, the error icon. A
+// message of more than 300 characters shows its beginning and end.
 void showErrorMessage(Dialogs& dialogs, QWidget* parent, const QString& text);
 
 // "Information" with the information icon.
