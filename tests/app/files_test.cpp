@@ -12,6 +12,10 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 #include "platform/help/helpwindow.h"
 
 #include <gmock/gmock.h>
@@ -372,6 +376,71 @@ TEST_F(FilesTest, ASaveThatCannotWriteLeavesTheOldFileIntact) {
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(bytesOf(path), original);
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"project.vlm"});
+}
+
+// Where Save cannot put the file, the user is told, the folder holds what it held and no
+// temporary file is left behind.
+TEST_F(FilesTest, SaveFailuresAreToldAndLeaveNothingBehind) {
+    const std::string original = outletFile(kMethodFiles[0].outletLines);
+    open(write(QStringLiteral("pond.vlm"), original));
+    QDir().mkpath(dir_.filePath(QStringLiteral("a folder.vlm")));
+    const auto before =
+        QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    struct Case {
+        QString path;
+        const char* message;
+    };
+    const Case cases[] = {
+        {dir_.filePath(QStringLiteral("missing/pond.vlm")), "The file could not be opened"},
+        {dir_.filePath(QStringLiteral("a folder.vlm")), "The file could not be opened"},
+        {dir_.filePath(QStringLiteral("pond.vlm/inside.vlm")), "The file could not be opened"},
+    };
+    for (const Case& c : cases) {
+        dialogs_.expectFileToSave(c.path);
+        dialogs_.expectMessage(QStringLiteral("Velmora"), QString::fromLatin1(c.message),
+                               MessageIcon::None);
+        main().Save1Click();
+        EXPECT_EQ(
+            QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            before)
+            << c.path.toStdString();
+    }
+    EXPECT_EQ(bytesOf(dir_.filePath(QStringLiteral("pond.vlm"))), original);
+}
+
+// A disk that fills up while the file is written: the file size limit makes the write fail
+// as a full disk would.
+TEST_F(FilesTest, AFullDiskLeavesTheOldFileIntact) {
+    const std::string original = outletFile(kMethodFiles[0].outletLines);
+    const QString path = write(QStringLiteral("pond.vlm"), original);
+    open(path);
+    edit("edtProjDes")->setText(QString(64 * 1024, QLatin1Char('d')));
+    dialogs_.expectFileToSave(path);
+    dialogs_.expectMessage(QStringLiteral("Velmora"),
+                           QStringLiteral("The file could not be written"), MessageIcon::None);
+    rlimit previous{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit small = previous;
+    small.rlim_cur = 4096; // bytes
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    main().Save1Click();
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(bytesOf(path), original);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"pond.vlm"});
+}
+
+TEST_F(FilesTest, NamesWithBlanksAndAccentsSaveAndOpen) {
+    const std::string original = outletFile(kMethodFiles[2].outletLines);
+    open(write(QStringLiteral("in.vlm"), original));
+    const QString path = dir_.filePath(QStringLiteral("Étang nord – phase 2.vlm"));
+    saveAs(path);
+    EXPECT_EQ(bytesOf(path), original);
+    edit("edtProjDes")->clear();
+    open(path);
+    EXPECT_EQ(edit("edtProjDes")->text(), "Example detention pond");
+    EXPECT_EQ(main().statusPanelText(1), "File: " + path);
 }
 
 TEST_F(FilesTest, OpenWhileTheResultsWindowIsShownDoesNotRunIt) {
