@@ -105,14 +105,14 @@ std::optional<Date> dateInPattern(std::string_view text, const FormatSettings& s
 
 // A file travels between machines: the date is read in the user's own pattern first, so that
 // nothing that reads there reads differently, then in the patterns other machines write
-// (yyyy-MM-dd, the United States' M/d/yyyy, the day-first d/M/yyyy); the first that gives a
-// real day wins.
+// (yyyy-MM-dd, the United States' M/d/yyyy, the day-first d/M/yyyy with a slash, a point or a
+// hyphen); the first that gives a real day wins.
 std::optional<Date> projectDate(std::string_view text, const FormatSettings& settings) {
     if (std::optional<Date> date = dateInPattern(text, settings))
         return date;
     if (std::optional<Date> date = parseIsoDate(text))
         return date;
-    for (const char* pattern : {"M/d/yyyy", "d/M/yyyy"}) {
+    for (const char* pattern : {"M/d/yyyy", "d/M/yyyy", "d.M.yyyy", "d-M-yyyy"}) {
         const FormatSettings other{settings.decimalSeparator, pattern};
         if (std::optional<Date> date = dateInPattern(text, other))
             return date;

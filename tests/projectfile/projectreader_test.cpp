@@ -265,8 +265,9 @@ TEST(ProjectReader, DeliversNumericWordsWithTheSettingsDecimalSeparator) {
     EXPECT_EQ(stage.words.stagePairs[1].second.text, "5,50");
 }
 
-// The user's own pattern first, then yyyy-MM-dd, M/d/yyyy and d/M/yyyy: a file saved in the
-// United States opens under German settings.
+// The user's own pattern first, then yyyy-MM-dd, M/d/yyyy and the day-first patterns: a file
+// saved in the United States opens under German settings, and one saved in Germany opens in
+// the United States.
 TEST(ProjectReader, ReadsDatesWrittenUnderOtherSettings) {
     using namespace std::chrono;
     struct Case {
@@ -284,7 +285,9 @@ TEST(ProjectReader, ReadsDatesWrittenUnderOtherSettings) {
         {"3/4/2007", commaSettings(), year{2007} / March / 4}, // month first wins
         {"15/3/2007", pointSettings(), year{2007} / March / 15},
         {"03.04.2007", commaSettings(), year{2007} / April / 3}, // the user's own pattern
-        {"15.03.2007", pointSettings(), std::nullopt},
+        {"15.03.2007", pointSettings(), year{2007} / March / 15}, // saved in Germany
+        {"15-03-2007", pointSettings(), year{2007} / March / 15}, // saved in the Netherlands
+        {"15 03 2007", pointSettings(), std::nullopt},
         {"31/31/2007", commaSettings(), std::nullopt},
         {"", pointSettings(), std::nullopt},
     };
