@@ -69,6 +69,29 @@ constexpr const std::array<ReportColumn, 13>& kColumns = kReportColumns;
 int rowTop(int row) {
     return kFirstRowTop + kRowPitch * row;
 }
+
+// The part of the page a drawing is for: a text wholly outside it is neither formatted nor
+// drawn, so a sheet or a repaint costs what it shows, not what the whole page holds. Shapes
+// are few and are drawn whole; the painter clips them.
+struct VisibleBand {
+    int top = 0;
+    int bottom = 0;
+
+    bool showsTextAt(int y) const { return y + kTextCellHeight > top && y < bottom; }
+
+    // The first table row whose text reaches into the band.
+    int firstRow() const {
+        const int first = (top - kTextCellHeight - kFirstRowTop) / kRowPitch;
+        return std::max(0, first);
+    }
+};
+
+// Draws the text when it reaches into the band; `text` is only called then.
+template <class MakeText>
+void textOutIn(Canvas& canvas, const VisibleBand& band, int x, int y, MakeText text) {
+    if (band.showsTextAt(y))
+        canvas.TextOut(x, y, text());
+}
 int frameBottom(int rowCount) {
     return kRowPitch * rowCount + kFrameBottomBelowRows;
 }
@@ -176,66 +199,89 @@ void drawRule(Canvas& canvas, int x1, int y1, int x2, int y2) {
 // The list's headings and rule are drawn again before every pair; the first pair stands on
 // the rule, and its white cells hide the rule where they lie until the next pair redraws it.
 void drawStageDischargeList(Canvas& canvas, const ResultsRun& run, int pairs, int rowCount,
-                            const NumberTexts& n) {
+                            const NumberTexts& n, const VisibleBand& band) {
+    const int headingTop = summaryLineTop(rowCount, 0);
+    const int unitsTop = summaryLineTop(rowCount, 1);
+    const int ruleY = summaryLineTop(rowCount, kStagePairsFirstLine);
+    // The headings and the rule are redrawn before every pair; below the band they show
+    // nothing, so the pairs there are not visited.
+    const bool ruleShown = ruleY >= band.top && ruleY < band.bottom;
+    const bool headingsShown = band.showsTextAt(headingTop) || band.showsTextAt(unitsTop);
     for (int k = 0; k < pairs; ++k) {
-        const auto index = static_cast<std::size_t>(k);
-        canvas.TextOut(kStageHeadingLeft, summaryLineTop(rowCount, 0), "Stage       Disch.");
-        canvas.TextOut(kStageUnitsLeft, summaryLineTop(rowCount, 1), " (ft)          (cfs)");
-        const int ruleY = summaryLineTop(rowCount, kStagePairsFirstLine);
-        drawRule(canvas, kStageRuleLeft, ruleY, kStageRuleRight, ruleY);
         const int top = summaryLineTop(rowCount, kStagePairsFirstLine + k);
-        canvas.TextOut(kStageValueLeft, top, n.fixed(run.stageDischarge.stages[index], 7, 2));
-        canvas.TextOut(kDischargeValueLeft, top,
-                       n.fixed(run.stageDischarge.discharges[index], 7, 2));
+        if (top >= band.bottom && !ruleShown && !headingsShown)
+            break;
+        if (!band.showsTextAt(top) && !ruleShown && !headingsShown)
+            continue;
+        const auto index = static_cast<std::size_t>(k);
+        textOutIn(canvas, band, kStageHeadingLeft, headingTop,
+                  [] { return std::string("Stage       Disch."); });
+        textOutIn(canvas, band, kStageUnitsLeft, unitsTop,
+                  [] { return std::string(" (ft)          (cfs)"); });
+        drawRule(canvas, kStageRuleLeft, ruleY, kStageRuleRight, ruleY);
+        textOutIn(canvas, band, kStageValueLeft, top,
+                  [&] { return n.fixed(run.stageDischarge.stages[index], 7, 2); });
+        textOutIn(canvas, band, kDischargeValueLeft, top,
+                  [&] { return n.fixed(run.stageDischarge.discharges[index], 7, 2); });
     }
 }
 
-void drawHeadings(Canvas& canvas, const ReportColumn& column) {
-    canvas.TextOut(column.headingX, kHeadingLine1Top, column.heading1);
-    canvas.TextOut(column.headingX, kHeadingLine2Top, column.heading2);
+void drawHeadings(Canvas& canvas, const ReportColumn& column, const VisibleBand& band) {
+    textOutIn(canvas, band, column.headingX, kHeadingLine1Top,
+              [&] { return std::string(column.heading1); });
+    textOutIn(canvas, band, column.headingX, kHeadingLine2Top,
+              [&] { return std::string(column.heading2); });
 }
 
 void drawColumnValue(Canvas& canvas, const ReportColumn& column, const RoutingRow& row, int r,
-                     const NumberTexts& n) {
-    canvas.TextOut(column.valueX, rowTop(r),
-                   n.fixed(column.shown(row), column.precision, column.digits));
+                     const NumberTexts& n, const VisibleBand& band) {
+    textOutIn(canvas, band, column.valueX, rowTop(r),
+              [&] { return n.fixed(column.shown(row), column.precision, column.digits); });
+}
+
+// The rows whose text reaches into the band, from the first, in order.
+template <class Visit>
+void forRowsInBand(std::span<const RoutingRow> rows, const VisibleBand& band, Visit visit) {
+    for (std::size_t r = static_cast<std::size_t>(band.firstRow());
+         r < rows.size() && rowTop(static_cast<int>(r)) < band.bottom; ++r)
+        visit(r);
 }
 
 void drawColumnValues(Canvas& canvas, const ReportColumn& column, std::span<const RoutingRow> rows,
-                      const NumberTexts& n) {
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        drawColumnValue(canvas, column, rows[r], static_cast<int>(r), n);
+                      const NumberTexts& n, const VisibleBand& band) {
+    forRowsInBand(rows, band, [&](std::size_t r) {
+        drawColumnValue(canvas, column, rows[r], static_cast<int>(r), n, band);
+    });
 }
 
-// Draws the table and returns the summary taken from the rows as they were drawn.
-RoutingSummary drawTable(Canvas& canvas, std::span<const RoutingRow> rows, const NumberTexts& n) {
+// Draws the table and returns the summary taken from every row, drawn or not.
+RoutingSummary drawTable(Canvas& canvas, std::span<const RoutingRow> rows, const NumberTexts& n,
+                         const VisibleBand& band) {
     const int bottom = frameBottom(static_cast<int>(rows.size()));
     drawRule(canvas, kFrameLeft, kTableTopRuleY, kFrameRight, kTableTopRuleY);
     drawRule(canvas, kFrameLeft, kHeadingRuleY, kFrameRight, kHeadingRuleY);
     for (int x : kColumnRuleXs)
         drawRule(canvas, x, kTableTopRuleY, x, bottom);
 
-    drawHeadings(canvas, kColumns[kDurationColumn]);
-    drawColumnValues(canvas, kColumns[kDurationColumn], rows, n);
-    drawHeadings(canvas, kColumns[kRainfallColumn]);
-    drawHeadings(canvas, kColumns[kDeltaTColumn]);
-    drawColumnValues(canvas, kColumns[kDeltaTColumn], rows, n);
+    drawHeadings(canvas, kColumns[kDurationColumn], band);
+    drawColumnValues(canvas, kColumns[kDurationColumn], rows, n, band);
+    drawHeadings(canvas, kColumns[kRainfallColumn], band);
+    drawHeadings(canvas, kColumns[kDeltaTColumn], band);
+    drawColumnValues(canvas, kColumns[kDeltaTColumn], rows, n, band);
     for (std::size_t c = kDeltaRColumn; c < kColumns.size(); ++c)
-        drawHeadings(canvas, kColumns[c]);
+        drawHeadings(canvas, kColumns[c], band);
 
-    RoutingSummary summary;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
+    forRowsInBand(rows, band, [&](std::size_t r) {
         for (std::size_t c = kRainfallColumn; c < kColumns.size(); ++c) {
             if (c != kDeltaTColumn)
-                drawColumnValue(canvas, kColumns[c], rows[r], static_cast<int>(r), n);
+                drawColumnValue(canvas, kColumns[c], rows[r], static_cast<int>(r), n, band);
         }
-        summary.take(rows[r]);
-    }
-    return summary;
+    });
+    return summarize(rows);
 }
 
-void drawSummary(Canvas& canvas, const RoutingSummary& summary, int rowCount,
-                 const NumberTexts& n) {
+void drawSummary(Canvas& canvas, const RoutingSummary& summary, int rowCount, const NumberTexts& n,
+                 const VisibleBand& band) {
     const std::array<std::string, kSummaryLineCount> lines{
         "Peak Stage(ft) = " + n.fixed(summary.peakStage, 12, 2),
         "Peak Rate of Outflow(cfs) = " + n.fixed(summary.peakOutflow, 12, 2),
@@ -243,8 +289,8 @@ void drawSummary(Canvas& canvas, const RoutingSummary& summary, int rowCount,
         "Max. Vol. Storage req'd.(ac-ft) = " + n.fixed(summary.maxStorage, 12, 4),
     };
     for (int line = 0; line < kSummaryLineCount; ++line)
-        canvas.TextOut(kSummaryLeft, summaryLineTop(rowCount, line),
-                       lines[static_cast<std::size_t>(line)]);
+        textOutIn(canvas, band, kSummaryLeft, summaryLineTop(rowCount, line),
+                  [&] { return lines[static_cast<std::size_t>(line)]; });
 }
 
 // Lines of the summary block holding text: the summary's four, or the stage list's when it
@@ -254,10 +300,8 @@ int summaryBlockLineCount(int pairs) {
                      : kSummaryLineCount;
 }
 
-} // namespace
-
-void DrawReportPage(Canvas& canvas, const ResultsRun& run, int stageGridRowCount,
-                    const FormatSettings& settings) {
+void drawPage(Canvas& canvas, const ResultsRun& run, int stageGridRowCount,
+              const FormatSettings& settings, const VisibleBand& band) {
     const NumberTexts n{settings};
     const DesignInputs& in = run.inputs;
     const std::span<const RoutingRow> rows = designEventRows(run);
@@ -265,18 +309,33 @@ void DrawReportPage(Canvas& canvas, const ResultsRun& run, int stageGridRowCount
 
     canvas.SetPatternBrush(reportPatternBrush());
     canvas.Rectangle(0, 0, kReportPageWidth, reportPageHeight(run, stageGridRowCount));
-    canvas.TextOut(kTextLeft, kHeaderTop, headerLine(run, settings));
+    textOutIn(canvas, band, kTextLeft, kHeaderTop, [&] { return headerLine(run, settings); });
     canvas.Rectangle(kFrameLeft, kFrameTop, kFrameRight, frameBottom(rowCount));
-    canvas.TextOut(kTextLeft, kEventLineTop, eventLine(run));
-    if (const auto line = preDevelopmentLine(run, n))
-        canvas.TextOut(kTextLeft, kPreDevelopmentLineTop, *line);
-    canvas.TextOut(kTextLeft, kPostDevelopmentLineTop, postDevelopmentLine(in, n));
-    canvas.TextOut(kTextLeft, kPondLineTop, pondLine(in, n));
+    textOutIn(canvas, band, kTextLeft, kEventLineTop, [&] { return eventLine(run); });
+    if (band.showsTextAt(kPreDevelopmentLineTop))
+        if (const auto line = preDevelopmentLine(run, n))
+            canvas.TextOut(kTextLeft, kPreDevelopmentLineTop, *line);
+    textOutIn(canvas, band, kTextLeft, kPostDevelopmentLineTop,
+              [&] { return postDevelopmentLine(in, n); });
+    textOutIn(canvas, band, kTextLeft, kPondLineTop, [&] { return pondLine(in, n); });
     drawRule(canvas, kFrameLeft, kInputsRuleY, kFrameRight, kInputsRuleY);
-    canvas.TextOut(kTextLeft, kOutletLineTop, outletLine(in, n));
-    drawStageDischargeList(canvas, run, stagePairsShown(run, stageGridRowCount), rowCount, n);
-    const RoutingSummary summary = drawTable(canvas, rows, n);
-    drawSummary(canvas, summary, rowCount, n);
+    textOutIn(canvas, band, kTextLeft, kOutletLineTop, [&] { return outletLine(in, n); });
+    drawStageDischargeList(canvas, run, stagePairsShown(run, stageGridRowCount), rowCount, n, band);
+    const RoutingSummary summary = drawTable(canvas, rows, n, band);
+    drawSummary(canvas, summary, rowCount, n, band);
+}
+
+} // namespace
+
+void DrawReportPage(Canvas& canvas, const ResultsRun& run, int stageGridRowCount,
+                    const FormatSettings& settings) {
+    drawPage(canvas, run, stageGridRowCount, settings,
+             VisibleBand{0, reportPageHeight(run, stageGridRowCount)});
+}
+
+void DrawReportPage(Canvas& canvas, const ResultsRun& run, int stageGridRowCount,
+                    const FormatSettings& settings, PageBand visible) {
+    drawPage(canvas, run, stageGridRowCount, settings, VisibleBand{visible.top, visible.bottom});
 }
 
 int reportPageHeight(const ResultsRun& run, int stageGridRowCount) {

@@ -21,17 +21,23 @@ inline constexpr int kReportPatternHeight = 540; // pixels
 void DrawReportPage(Canvas& canvas, const ResultsRun& run, int stageGridRowCount,
                     const FormatSettings& settings);
 
-// The page's height in pixels: 535 for up to 22 table rows and 2 stage-discharge pairs, more
-// when a longer table pushes the summary down or more pairs follow it; 7 pixels stay under
-// the lowest text.
-int reportPageHeight(const ResultsRun& run, int stageGridRowCount);
-
 // A horizontal band [top, bottom) of the page, printed as one sheet.
 struct PageBand {
     int top = 0;
     int bottom = 0;
     bool operator==(const PageBand&) const = default;
 };
+
+// The page as far as the band shows it: the same operations in the same order as the whole
+// page, less the texts that lie wholly outside the band, so a sheet of a long table or a
+// repaint of a window's visible part costs what it shows. Shapes are drawn whole.
+void DrawReportPage(Canvas& canvas, const ResultsRun& run, int stageGridRowCount,
+                    const FormatSettings& settings, PageBand visible);
+
+// The page's height in pixels: 535 for up to 22 table rows and 2 stage-discharge pairs, more
+// when a longer table pushes the summary down or more pairs follow it; 7 pixels stay under
+// the lowest text.
+int reportPageHeight(const ResultsRun& run, int stageGridRowCount);
 
 // The page cut into bands no taller than the 535-pixel page, each cut lying between two
 // lines of text (table rows, summary lines, stage-discharge pairs) so no text is split.

@@ -416,5 +416,54 @@ TEST(ReportSheetBands, PageIsCutBetweenLinesOfText) {
                 ElementsAre(PageBand{0, 526}, PageBand{526, 1051}, PageBand{1051, 1255}));
 }
 
+// What a band shows of a list of operations: the texts that reach into it, and every shape but
+// a horizontal rule that lies outside it.
+std::vector<DrawOp> shownIn(const std::vector<DrawOp>& ops, PageBand band) {
+    auto outside = [&](int y) {
+        return y < band.top || y >= band.bottom;
+    };
+    std::vector<DrawOp> shown;
+    for (std::size_t i = 0; i < ops.size(); ++i) {
+        const DrawOp& op = ops[i];
+        const bool textShown = op.y1 + kTextCellHeight > band.top && op.y1 < band.bottom;
+        if (op.kind == DrawOpKind::TextOut && !textShown)
+            continue;
+        const bool horizontalRule = op.kind == DrawOpKind::MoveTo && i + 1 < ops.size() &&
+                                    ops[i + 1].kind == DrawOpKind::LineTo &&
+                                    ops[i + 1].y1 == op.y1 && outside(op.y1);
+        if (horizontalRule) {
+            ++i;
+            continue;
+        }
+        shown.push_back(op);
+    }
+    return shown;
+}
+
+// A band of the page shows what the whole page shows there, in the page's order: sheets,
+// stage lists and odd bands alike.
+TEST(ReportPageBand, ShowsWhatTheWholePageShowsThere) {
+    struct Case {
+        const char* name;
+        ResultsRun run;
+        int stageGridRows;
+    };
+    const Case cases[] = {{"LongTable", sampleRun(120), kDefaultStageGridRows},
+                          {"LongStageList", stageTableRun(40, 30), 41},
+                          {"DefaultPage", sampleRun(13), kDefaultStageGridRows}};
+    for (const Case& c : cases) {
+        const std::vector<DrawOp> whole = drawPage(c.run, c.stageGridRows);
+        std::vector<PageBand> bands = reportSheetBands(c.run, c.stageGridRows);
+        bands.insert(bands.end(), {PageBand{0, 1}, PageBand{127, 128}, PageBand{300, 905},
+                                   PageBand{5000, 6000}, PageBand{-50, 20}});
+        for (const PageBand band : bands) {
+            RecordingCanvas canvas;
+            DrawReportPage(canvas, c.run, c.stageGridRows, cLocaleSettings(), band);
+            EXPECT_EQ(shownIn(canvas.ops(), band), shownIn(whole, band))
+                << c.name << " " << band.top << "-" << band.bottom;
+        }
+    }
+}
+
 } // namespace
 } // namespace velmora
