@@ -171,8 +171,10 @@ void TPrtPrvwFrm::paintPage(QPainter& painter, const QRect& exposed) {
             this, [this, height] { page_->setFixedSize(kReportPageWidth, height); },
             Qt::QueuedConnection);
     }
+    // Only the exposed part of a long page is drawn: a repaint costs what it shows.
     QPainterCanvas canvas(painter);
-    DrawReportPage(canvas, *run, mainForm_.stageGridRowCount(), mainForm_.formatSettings());
+    DrawReportPage(canvas, *run, mainForm_.stageGridRowCount(), mainForm_.formatSettings(),
+                   PageBand{exposed.top(), exposed.bottom() + 1});
 }
 
 QString TPrtPrvwFrm::failureText() const {

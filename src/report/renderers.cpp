@@ -82,26 +82,6 @@ void beginPainting(QPainter& painter, QPaintDevice& device, const std::filesyste
         throw RenderError(path, "the drawing could not be started");
 }
 
-// Forwards everything to the sheet's canvas but the text lying wholly outside its band, so a
-// sheet holds only the text it shows; shapes are clipped by the painter.
-class BandCanvas final : public Canvas {
-  public:
-    BandCanvas(Canvas& target, PageBand band) : target_(target), band_(band) {}
-
-    void SetPatternBrush(const PatternBrush& brush) override { target_.SetPatternBrush(brush); }
-    void Rectangle(int x1, int y1, int x2, int y2) override { target_.Rectangle(x1, y1, x2, y2); }
-    void TextOut(int x, int y, const std::string& text) override {
-        if (y + kTextCellHeight > band_.top && y < band_.bottom)
-            target_.TextOut(x, y, text);
-    }
-    void MoveTo(int x, int y) override { target_.MoveTo(x, y); }
-    void LineTo(int x, int y) override { target_.LineTo(x, y); }
-
-  private:
-    Canvas& target_;
-    PageBand band_;
-};
-
 // Paints every sheet of the page on the device: each band of the page is fitted to the
 // device's paintable area as a 700 x 535 page is, keeping its proportions.
 void drawSheets(QPagedPaintDevice& device, QPainter& painter, const ResultsRun& run,
@@ -120,8 +100,7 @@ void drawSheets(QPagedPaintDevice& device, QPainter& painter, const ResultsRun& 
         painter.translate(0, -band.top);
         painter.setClipRect(QRect(0, band.top, kReportPageWidth, band.bottom - band.top));
         QPainterCanvas sheet(painter);
-        BandCanvas canvas(sheet, band);
-        DrawReportPage(canvas, run, stageGridRowCount, settings);
+        DrawReportPage(sheet, run, stageGridRowCount, settings, band);
         painter.restore();
     }
 }

@@ -254,9 +254,8 @@ void drawColumnValues(Canvas& canvas, const ReportColumn& column, std::span<cons
     });
 }
 
-// Draws the table and returns the summary taken from every row, drawn or not.
-RoutingSummary drawTable(Canvas& canvas, std::span<const RoutingRow> rows, const NumberTexts& n,
-                         const VisibleBand& band) {
+void drawTable(Canvas& canvas, std::span<const RoutingRow> rows, const NumberTexts& n,
+               const VisibleBand& band) {
     const int bottom = frameBottom(static_cast<int>(rows.size()));
     drawRule(canvas, kFrameLeft, kTableTopRuleY, kFrameRight, kTableTopRuleY);
     drawRule(canvas, kFrameLeft, kHeadingRuleY, kFrameRight, kHeadingRuleY);
@@ -277,11 +276,18 @@ RoutingSummary drawTable(Canvas& canvas, std::span<const RoutingRow> rows, const
                 drawColumnValue(canvas, kColumns[c], rows[r], static_cast<int>(r), n, band);
         }
     });
-    return summarize(rows);
 }
 
-void drawSummary(Canvas& canvas, const RoutingSummary& summary, int rowCount, const NumberTexts& n,
+// The four maxima of every row, drawn or not; taken only where the band shows them.
+void drawSummary(Canvas& canvas, std::span<const RoutingRow> rows, const NumberTexts& n,
                  const VisibleBand& band) {
+    const int rowCount = static_cast<int>(rows.size());
+    bool shown = false;
+    for (int line = 0; line < kSummaryLineCount; ++line)
+        shown = shown || band.showsTextAt(summaryLineTop(rowCount, line));
+    if (!shown)
+        return;
+    const RoutingSummary summary = summarize(rows);
     const std::array<std::string, kSummaryLineCount> lines{
         "Peak Stage(ft) = " + n.fixed(summary.peakStage, 12, 2),
         "Peak Rate of Outflow(cfs) = " + n.fixed(summary.peakOutflow, 12, 2),
@@ -321,8 +327,8 @@ void drawPage(Canvas& canvas, const ResultsRun& run, int stageGridRowCount,
     drawRule(canvas, kFrameLeft, kInputsRuleY, kFrameRight, kInputsRuleY);
     textOutIn(canvas, band, kTextLeft, kOutletLineTop, [&] { return outletLine(in, n); });
     drawStageDischargeList(canvas, run, stagePairsShown(run, stageGridRowCount), rowCount, n, band);
-    const RoutingSummary summary = drawTable(canvas, rows, n, band);
-    drawSummary(canvas, summary, rowCount, n, band);
+    drawTable(canvas, rows, n, band);
+    drawSummary(canvas, rows, n, band);
 }
 
 } // namespace
