@@ -135,7 +135,8 @@ QString objectNameOf(const char* kind, int returnPeriod) {
 // Among five events, each a shade of the quantity's colour: the 5-year event the lightest,
 // so the legend's short samples still tell the events apart, in grey levels in print too.
 QColor eventShade(const QColor& colour, int returnPeriod) {
-    const double white = kLightestShadeWhite * (rp100Year - returnPeriod) / rp100Year;
+    constexpr int kLast = rp100Year;
+    const double white = kLightestShadeWhite * (kLast - returnPeriod) / kLast;
     const auto mixed = [white](int channel) {
         return static_cast<int>(std::lround(channel + (kFullChannel - channel) * white));
     };
