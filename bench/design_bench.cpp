@@ -1,5 +1,7 @@
 // The design check at the scale it is used: `velmora-cli design` over a thousand project
 // files as one whole process, and the sizing of the example pond's opening and area.
+#include "process.h"
+
 #include "design/designcheck.h"
 #include "design/sizing.h"
 #include "projectcontrols/projectcontrols.h"
@@ -8,16 +10,10 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace {
 
@@ -47,31 +43,12 @@ class ExampleCopies {
     std::vector<std::string> paths_;
 };
 
-// Runs the program with its output thrown away; returns its exit status.
-int runProgram(const std::vector<std::string>& args) {
-    std::vector<char*> argv;
-    for (const std::string& arg : args)
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        throw std::runtime_error("velmora-cli could not be started");
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 void BM_DesignCommandWholeProcess(benchmark::State& state) {
     const ExampleCopies copies(static_cast<int>(state.range(0)));
     std::vector<std::string> args{VELMORA_CLI_PATH, "design"};
     args.insert(args.end(), copies.paths().begin(), copies.paths().end());
     for (auto _ : state) {
-        if (runProgram(args) != 0)
+        if (bench::runProgram(args) != 0)
             state.SkipWithError("velmora-cli design did not exit with 0");
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));

@@ -5,6 +5,7 @@
 #include "cli/designcommand.h"
 #include "cli/designoutput.h"
 #include "cli/output.h"
+#include "cli/plotcommand.h"
 #include "cli/projectrun.h"
 #include "cli/reportcommand.h"
 #include "cli/sizecommand.h"
@@ -33,12 +34,15 @@ constexpr const char* kUsage =
     "                          [--paper letter|a4] [--scale N] [--design-sheet]\n"
     "       velmora-cli design PROJECT.vlm... [--format text|csv|json] [--max-step MINUTES]\n"
     "       velmora-cli size   PROJECT.vlm --vary opening|pond-area [--target predev|stage=FT]\n"
-    "                          [--events all|5,10,25,50,100] [-o OUT.vlm]\n";
+    "                          [--events all|5,10,25,50,100] [-o OUT.vlm]\n"
+    "       velmora-cli plot   PROJECT.vlm [--event 5|10|25|50|100|all] [--max-step MINUTES]\n"
+    "                          -o OUT.pdf|OUT.png|OUT.svg\n";
 
 struct Options {
     std::string command;
     std::vector<std::string> projects;
     int designEvent = rp5Year;
+    bool allEvents = true; // plot: all five events, unless --event names one
     std::string format = "text";
     std::string output;
     std::optional<std::string> paper;
@@ -127,19 +131,37 @@ std::array<bool, kReturnPeriodCount> eventsFromText(const std::string& text) {
 
 bool takesOption(const std::string& command, const std::string& option) {
     if (option == "--event")
-        return command == "run" || command == "report";
-    if (option == "--format" || option == "--max-step")
+        return command == "run" || command == "report" || command == "plot";
+    if (option == "--format")
         return command == "run" || command == "design";
+    if (option == "--max-step")
+        return command == "run" || command == "design" || command == "plot";
     if (option == "-o" || option == "--output")
-        return command == "report" || command == "size";
+        return command == "report" || command == "size" || command == "plot";
     if (option == "--paper" || option == "--scale")
         return command == "report";
     return command == "size" &&
            (option == "--vary" || option == "--target" || option == "--events");
 }
 
+// plot's --event: one event's years, or all.
+void setPlotEvent(Options& options, const std::string& value) {
+    if (value == "all") {
+        options.allEvents = true;
+        return;
+    }
+    try {
+        options.designEvent = designEventForYears(value);
+    } catch (const UsageError&) {
+        throw UsageError{"--event takes 5, 10, 25, 50, 100 or all, not '" + value + "'"};
+    }
+    options.allEvents = false;
+}
+
 void setOption(Options& options, const std::string& option, const std::string& value) {
-    if (option == "--event")
+    if (option == "--event" && options.command == "plot")
+        setPlotEvent(options, value);
+    else if (option == "--event")
         options.designEvent = designEventForYears(value);
     else if (option == "--format") {
         if (value != "text" && value != "csv" && value != "json")
@@ -173,6 +195,11 @@ void requireComplete(const Options& options) {
     if (options.command == "report" && !reportFormatForPath(options.output))
         throw UsageError{"the report's output must end in .pdf, .png, .svg or .json, not '" +
                          options.output + "'"};
+    if (options.command == "plot" && options.output.empty())
+        throw UsageError{"plot needs an output file: -o OUT.pdf|OUT.png|OUT.svg"};
+    if (options.command == "plot" && !isPlotPath(options.output))
+        throw UsageError{"the plot's output must end in .pdf, .png or .svg, not '" +
+                         options.output + "'"};
     if (options.command == "size" && !options.vary)
         throw UsageError{"size needs --vary opening or --vary pond-area"};
 }
@@ -183,7 +210,7 @@ Options parseOptions(const std::vector<std::string>& args) {
     Options options;
     options.command = args[0];
     const std::string& c = options.command;
-    if (c != "run" && c != "check" && c != "report" && c != "design" && c != "size")
+    if (c != "run" && c != "check" && c != "report" && c != "design" && c != "size" && c != "plot")
         throw UsageError{"unknown command '" + c + "'"};
 
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -274,9 +301,27 @@ int commandReport(const Options& options, const CliEnvironment& environment) {
     request.scale = options.scale;
     request.localeName = environment.localeName;
     request.stageGridRowCount = project.opened.stageDisch.rowCount();
-    if (options.designSheet)
+    if (options.designSheet) {
         request.designSheet = designSheetOf(project, environment.settings);
+        request.designSheet->hydrographs = true;
+    }
     std::string failure = writeReport(project.run, request, environment.settings);
+    if (!failure.empty())
+        throw CommandFailure{kExitFile, failure};
+    return kExitSuccess;
+}
+
+// The hydrographs of the run's design check, on the table's rows or on sub-steps.
+int commandPlot(const Options& options, const CliEnvironment& environment) {
+    const ProjectRun project =
+        runProject(options.project(), options.designEvent, environment.settings);
+    const DesignCheck check = checkRun(project.run, options, environment.settings);
+    PlotRequest request;
+    request.output = options.output;
+    if (!options.allEvents)
+        request.returnPeriod = options.designEvent;
+    request.localeName = environment.localeName;
+    const std::string failure = writePlot(check, request, environment.settings);
     if (!failure.empty())
         throw CommandFailure{kExitFile, failure};
     return kExitSuccess;
@@ -300,6 +345,8 @@ int dispatch(const Options& options, std::ostream& out, std::ostream& err,
             environment);
     if (options.command == "size")
         return commandSize({options.project(), options.sizing, options.output}, out, environment);
+    if (options.command == "plot")
+        return commandPlot(options, environment);
     return commandReport(options, environment);
 }
 

@@ -39,6 +39,7 @@ constexpr int kBalanceTitleTop = 202;
 constexpr int kWarningsTitleTop = 336;
 constexpr int kWarningPitch = 14;
 constexpr int kWarningsBottom = 512; // no warning line starts below this
+constexpr int kHydrographTitleTop = 31;
 // Characters of a warning line: about 5 pixels each in the sheet's font, within the frame.
 constexpr std::size_t kWarningLineChars = 145;
 constexpr double kPercent = 100.0;
@@ -403,6 +404,19 @@ void drawDesignSheet(Canvas& target, const ResultsRun& run, const DesignSheet& s
     drawEventTable(canvas, sheet, t);
     drawBalanceTable(canvas, sheet, t);
     drawWarnings(canvas, sheet);
+}
+
+void drawHydrographSheetFrame(Canvas& target, const ResultsRun& run, const FormatSettings& settings,
+                              int top) {
+    ShiftedCanvas canvas(target, top);
+    const Texts t{settings};
+    canvas.SetPatternBrush(whiteBrush());
+    canvas.Rectangle(0, 0, kReportPageWidth, kDesignSheetHeight);
+    drawHeader(canvas, run, t);
+    canvas.TextOut(kTextLeft, kHydrographTitleTop,
+                   "HYDROGRAPHS, " + eventName(run.inputs.designEvent) +
+                       " design event: inflow and outlet rates against the pre-development "
+                       "rate, and the pond's stage");
 }
 
 } // namespace velmora

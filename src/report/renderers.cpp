@@ -1,14 +1,14 @@
 #include "report/renderers.h"
 
+#include "charts/hydrographs.h"
 #include "platform/canvas/qpaintercanvas.h"
+#include "report/atomicwriter.h"
 #include "report/designsheet.h"
 #include "report/reportjson.h"
 #include "report/reportpage.h"
 #include "report/sheetfit.h"
 
-#include <QDir>
-#include <QFile>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QImage>
 #include <QImageWriter>
 #include <QMarginsF>
@@ -17,6 +17,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRectF>
 #include <QSaveFile>
 #include <QSvgGenerator>
 
@@ -25,8 +26,6 @@
 #include <cctype>
 #include <cmath>
 #include <system_error>
-
-#include <unistd.h>
 
 namespace velmora {
 
@@ -63,24 +62,6 @@ std::string openFailureReason(const std::filesystem::path& path, const QSaveFile
     return file.errorString().toStdString();
 }
 
-// Renders through `render(QIODevice&)` into a temporary file beside the target; the target
-// is replaced only when everything was written.
-template <typename Render> void writeAtomically(const std::filesystem::path& path, Render render) {
-    ensureGuiApplication();
-    QSaveFile file(QString::fromStdString(path.string()));
-    if (!file.open(QIODevice::WriteOnly))
-        throw RenderError(path, openFailureReason(path, file));
-    render(file);
-    if (file.error() != QFileDevice::NoError)
-        throw RenderError(path, file.errorString().toStdString());
-    if (!file.commit())
-        throw RenderError(path, file.errorString().toStdString());
-}
-
-void beginPainting(QPainter& painter, QPaintDevice& device, const std::filesystem::path& path) {
-    if (!painter.begin(&device))
-        throw RenderError(path, "the drawing could not be started");
-}
 
 // Paints every sheet of the page on the device: each band of the page is fitted to the
 // device's paintable area as a 700 x 535 page is, keeping its proportions.
@@ -119,18 +100,58 @@ void drawDesignSheetOnNewSheet(QPagedPaintDevice& device, QPainter& painter, con
     painter.restore();
 }
 
-// The height of the image of the page, with the design sheet below it when there is one.
-int imageHeight(const ResultsRun& run, int stageGridRowCount, const DesignSheet* designSheet) {
-    return reportPageHeight(run, stageGridRowCount) + (designSheet ? kDesignSheetHeight : 0);
+// The sheet of the design event's hydrographs, its top edge at y = `top`: its frame drawn on
+// the canvas, the charts painted inside.
+void drawHydrographSheet(QPainter& painter, const ResultsRun& run, const DesignSheet& designSheet,
+                         const FormatSettings& settings, int top) {
+    {
+        QPainterCanvas canvas(painter);
+        drawHydrographSheetFrame(canvas, run, settings, top);
+    }
+    const SheetArea charts = kHydrographSheetCharts;
+    paintHydrographs(painter,
+                     QRectF(charts.left, top + charts.top, charts.right - charts.left,
+                            charts.bottom - charts.top),
+                     designSheet.check, ChartEvents::one(run.inputs.designEvent));
 }
 
-// The page, then the design sheet below it when there is one.
-void drawPageAndSheet(Canvas& canvas, const ResultsRun& run, int stageGridRowCount,
-                      const FormatSettings& settings, const DesignSheet* designSheet) {
-    DrawReportPage(canvas, run, stageGridRowCount, settings);
-    if (designSheet)
-        drawDesignSheet(canvas, run, *designSheet, settings,
-                        reportPageHeight(run, stageGridRowCount));
+// The hydrograph sheet on a sheet of its own after the design sheet, fitted as it is.
+void drawHydrographSheetOnNewSheet(QPagedPaintDevice& device, QPainter& painter,
+                                   const ResultsRun& run, const DesignSheet& designSheet,
+                                   const FormatSettings& settings) {
+    const SheetSize printed =
+        fitToPrintableArea(kReportPageWidth, kDesignSheetHeight, device.width(), device.height());
+    device.newPage();
+    painter.save();
+    painter.scale(static_cast<double>(printed.width) / kReportPageWidth,
+                  static_cast<double>(printed.height) / kDesignSheetHeight);
+    drawHydrographSheet(painter, run, designSheet, settings, 0);
+    painter.restore();
+}
+
+bool withHydrographs(const DesignSheet* designSheet) {
+    return designSheet != nullptr && designSheet->hydrographs;
+}
+
+// The height of the image of the page, with the design sheet below it when there is one and
+// the hydrograph sheet below that when it is asked for.
+int imageHeight(const ResultsRun& run, int stageGridRowCount, const DesignSheet* designSheet) {
+    return reportPageHeight(run, stageGridRowCount) + (designSheet ? kDesignSheetHeight : 0) +
+           (withHydrographs(designSheet) ? kDesignSheetHeight : 0);
+}
+
+// The page, then the design sheet below it when there is one, then the hydrograph sheet.
+void drawPageAndSheets(QPainter& painter, const ResultsRun& run, int stageGridRowCount,
+                       const FormatSettings& settings, const DesignSheet* designSheet) {
+    const int pageHeight = reportPageHeight(run, stageGridRowCount);
+    {
+        QPainterCanvas canvas(painter);
+        DrawReportPage(canvas, run, stageGridRowCount, settings);
+        if (designSheet)
+            drawDesignSheet(canvas, run, *designSheet, settings, pageHeight);
+    }
+    if (withHydrographs(designSheet))
+        drawHydrographSheet(painter, run, *designSheet, settings, pageHeight + kDesignSheetHeight);
 }
 
 QPageSize pageSizeOf(PaperSize paper) {
@@ -139,8 +160,10 @@ QPageSize pageSizeOf(PaperSize paper) {
 
 } // namespace
 
-RenderError::RenderError(const std::filesystem::path& path, std::string reason)
-    : std::runtime_error("Cannot write the report to " + quotedPath(path) + ": " + reason),
+RenderError::RenderError(const std::filesystem::path& path, std::string reason,
+                         std::string_view document)
+    : std::runtime_error("Cannot write the " + std::string(document) + " to " + quotedPath(path) +
+                         ": " + reason),
       path_(path), reason_(std::move(reason)) {}
 
 PrintError::PrintError(const std::string& reason)
@@ -160,26 +183,33 @@ PaperSize paperSizeForLocaleName(std::string_view localeName) {
 }
 
 void ensureGuiApplication() {
-    if (QCoreApplication::instance() != nullptr)
-        return;
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Without a desktop session there is no runtime folder; Qt would make one under the
-    // temporary folder anyway, but with a warning on the command line's error stream.
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QString runtime =
-            QDir::tempPath() + QStringLiteral("/runtime-velmora-") + QString::number(getuid());
-        if (QDir().mkpath(runtime) &&
-            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
-            qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
-    }
-    // QGuiApplication keeps references to argc and argv for its whole life.
-    static int argc = 1;
-    static char programName[] = "velmora";
-    static char* argv[] = {programName, nullptr};
-    static QGuiApplication* application = new QGuiApplication(argc, argv);
-    (void)application;
+    if (QCoreApplication::instance() == nullptr)
+        ensureWidgetApplication();
+}
+
+void writeAtomically(const std::filesystem::path& path,
+                     const std::function<void(QIODevice&)>& render, std::string_view document) {
+    ensureGuiApplication();
+    QSaveFile file(QString::fromStdString(path.string()));
+    if (!file.open(QIODevice::WriteOnly))
+        throw RenderError(path, openFailureReason(path, file), document);
+    render(file);
+    if (file.error() != QFileDevice::NoError)
+        throw RenderError(path, file.errorString().toStdString(), document);
+    if (!file.commit())
+        throw RenderError(path, file.errorString().toStdString(), document);
+}
+
+void beginPainting(QPainter& painter, QPaintDevice& device, const std::filesystem::path& path,
+                   std::string_view document) {
+    if (!painter.begin(&device))
+        throw RenderError(path, "the drawing could not be started", document);
+}
+
+QPageLayout landscapeSheetLayout(PaperSize paper) {
+    const QMarginsF margins(kSheetMarginMillimetres, kSheetMarginMillimetres,
+                            kSheetMarginMillimetres, kSheetMarginMillimetres);
+    return QPageLayout(pageSizeOf(paper), QPageLayout::Landscape, margins, QPageLayout::Millimeter);
 }
 
 void writeReportPdf(const std::filesystem::path& path, const ResultsRun& run, int stageGridRowCount,
@@ -189,15 +219,14 @@ void writeReportPdf(const std::filesystem::path& path, const ResultsRun& run, in
         QPdfWriter writer(&device);
         writer.setCreator(QStringLiteral("Velmora"));
         writer.setTitle(QStringLiteral("Detention pond results"));
-        const QMarginsF margins(kSheetMarginMillimetres, kSheetMarginMillimetres,
-                                kSheetMarginMillimetres, kSheetMarginMillimetres);
-        writer.setPageLayout(QPageLayout(pageSizeOf(paper), QPageLayout::Landscape, margins,
-                                         QPageLayout::Millimeter));
+        writer.setPageLayout(landscapeSheetLayout(paper));
         QPainter painter;
         beginPainting(painter, writer, path);
         drawSheets(writer, painter, run, stageGridRowCount, settings);
         if (designSheet)
             drawDesignSheetOnNewSheet(writer, painter, run, *designSheet, settings);
+        if (withHydrographs(designSheet))
+            drawHydrographSheetOnNewSheet(writer, painter, run, *designSheet, settings);
         if (!painter.end())
             throw RenderError(path, "the PDF could not be completed");
     });
@@ -231,8 +260,7 @@ void writeReportPng(const std::filesystem::path& path, const ResultsRun& run, in
         QPainter painter;
         beginPainting(painter, image, path);
         painter.scale(scale, scale);
-        QPainterCanvas canvas(painter);
-        drawPageAndSheet(canvas, run, stageGridRowCount, settings, designSheet);
+        drawPageAndSheets(painter, run, stageGridRowCount, settings, designSheet);
         painter.end();
         QImageWriter writer(&device, "png");
         if (!writer.write(image))
@@ -277,8 +305,7 @@ void writeReportSvg(const std::filesystem::path& path, const ResultsRun& run, in
         generator.setTitle(QStringLiteral("Detention pond results"));
         QPainter painter;
         beginPainting(painter, generator, path);
-        QPainterCanvas canvas(painter);
-        drawPageAndSheet(canvas, run, stageGridRowCount, settings, designSheet);
+        drawPageAndSheets(painter, run, stageGridRowCount, settings, designSheet);
         if (!painter.end())
             throw RenderError(path, "the SVG could not be completed");
     });

@@ -29,10 +29,12 @@ std::optional<ReportFormat> reportFormatForPath(const std::filesystem::path& pat
 PaperSize paperSizeForLocaleName(std::string_view localeName);
 
 // A report that could not be written. what() names the file and the reason, such as
-// "Cannot write the report to 'out/page.pdf': the folder 'out' does not exist".
+// "Cannot write the report to 'out/page.pdf': the folder 'out' does not exist"; `document`
+// names what was being written ("report", "plot").
 class RenderError : public std::runtime_error {
   public:
-    RenderError(const std::filesystem::path& path, std::string reason);
+    RenderError(const std::filesystem::path& path, std::string reason,
+                std::string_view document = "report");
     const std::filesystem::path& path() const noexcept { return path_; }
     const std::string& reason() const noexcept { return reason_; }
 
@@ -49,15 +51,18 @@ class PrintError : public std::runtime_error {
 
 inline constexpr int kMaxPngScale = 8; // device pixels per page pixel
 
-// Creates the process's QGuiApplication if there is none yet; it lives until the process
-// ends. Without DISPLAY and WAYLAND_DISPLAY (and no QT_QPA_PLATFORM of the user's own) it
-// selects Qt's offscreen platform, so reports render on a machine without a display.
+// Creates the process's application if there is none yet; it lives until the process ends.
+// It is a QApplication, for the design sheet's charts need widgets. Without DISPLAY and
+// WAYLAND_DISPLAY (and no QT_QPA_PLATFORM of the user's own) it selects Qt's offscreen
+// platform, so reports render on a machine without a display.
 void ensureGuiApplication();
 
 // Each writer renders into a temporary file beside the target and renames it over the target
 // once complete: a failure leaves any earlier file as it was and no partial file behind.
 // All throw RenderError when the file cannot be written. With a design sheet, the sheet
 // follows the page: on a sheet of its own in a PDF, below the page in the other formats.
+// A design sheet with `hydrographs` set is followed in the same way by the sheet of the
+// design event's hydrographs (not in the JSON draw list, which holds the canvas's operations).
 
 // Landscape sheets of the paper size, the page scaled to fit the printable area keeping its
 // proportions, as vectors. A page taller than 535 pixels is cut between lines of text onto

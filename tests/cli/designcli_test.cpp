@@ -378,7 +378,7 @@ TEST_F(DesignCliTest, ReportWithTheDesignSheetAddsItAfterThePage) {
     for (auto at = bytes.find("/Type /Page"); at != std::string::npos;
          at = bytes.find("/Type /Page", at + 1))
         pages += bytes.compare(at, 12, "/Type /Pages") != 0;
-    EXPECT_EQ(pages, 2u);
+    EXPECT_EQ(pages, 3u); // the page, the design sheet and the design event's hydrographs
 }
 
 TEST_F(DesignCliTest, NewOptionsRefuseWhatTheyCannotUse) {

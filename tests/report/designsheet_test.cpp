@@ -269,5 +269,28 @@ TEST(DesignSheet, DrawListFollowsThePageWithTheSheet) {
     EXPECT_THAT(both, HasSubstr("DESIGN CHECK"));
 }
 
+// The hydrograph sheet's frame: the design sheet's heading and a title naming the design
+// event, moved with its top, and nothing drawn where Qt Charts paints the charts.
+TEST(HydrographSheetFrame, HeadsTheSheetAndLeavesTheChartsAreaFree) {
+    RecordingCanvas canvas;
+    drawHydrographSheetFrame(canvas, testing::sampleRun(), cLocaleSettings(), 535);
+    const std::vector<DrawOp>& ops = canvas.ops();
+    EXPECT_THAT(textsAt(ops, 536),
+                ::testing::ElementsAre(
+                    "Velmora    DESIGN CHECK    Proj. Date: 3/15/2007   Proj. No.: P-101"));
+    EXPECT_THAT(textsAt(ops, 566),
+                ::testing::ElementsAre("HYDROGRAPHS, 25-year design event: inflow and outlet rates "
+                                       "against the pre-development rate, and the pond's stage"));
+    EXPECT_NE(std::find(ops.begin(), ops.end(), DrawOp::rectangle(5, 548, 695, 1065)), ops.end());
+    const SheetArea charts = kHydrographSheetCharts;
+    for (const DrawOp& op : ops) {
+        SCOPED_TRACE(::testing::Message() << op);
+        if (op.kind == DrawOpKind::Brush || op.kind == DrawOpKind::Rectangle)
+            continue;
+        EXPECT_GE(op.y1, 535);
+        EXPECT_LE(op.y1 + 13, 535 + charts.top);
+    }
+}
+
 } // namespace
 } // namespace velmora

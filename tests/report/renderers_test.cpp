@@ -1,6 +1,7 @@
 #include "report/renderers.h"
 
 #include "report/designsheet.h"
+#include "report/reportjson.h"
 #include "sampleruns.h"
 
 #include <QFile>
@@ -96,6 +97,39 @@ TEST_F(RendererTest, DesignSheetFollowsThePage) {
     QSvgRenderer svg(QString::fromStdString(file("both.svg").string()));
     ASSERT_TRUE(svg.isValid());
     EXPECT_EQ(svg.viewBox(), QRect(0, 0, 700, 1070));
+}
+
+// Asked for, the design event's hydrographs follow the design sheet: a third PDF sheet, a
+// third page below in the images; the draw list stays the canvas's own.
+TEST_F(RendererTest, HydrographSheetFollowsTheDesignSheetWhenAskedFor) {
+    const ResultsRun run = testing::sampleRun(13);
+    DesignSheet sheet = designSheetFor(run, cLocaleSettings());
+    const std::string drawList = reportDrawListJson(run, kStageGridRows, cLocaleSettings(), &sheet);
+    sheet.hydrographs = true;
+    EXPECT_EQ(reportDrawListJson(run, kStageGridRows, cLocaleSettings(), &sheet), drawList);
+
+    writeReportPdf(file("three.pdf"), run, kStageGridRows, cLocaleSettings(), PaperSize::A4,
+                   &sheet);
+    EXPECT_EQ(pdfPageCount(file("three.pdf")), 3);
+
+    writeReportPng(file("three.png"), run, kStageGridRows, cLocaleSettings(), 1, &sheet);
+    const QImage image(QString::fromStdString(file("three.png").string()));
+    ASSERT_EQ(image.size(), QSize(700, 1605));
+    EXPECT_EQ(image.pixelColor(5, 1070 + 13), QColor(Qt::black)); // the third page's frame
+    const SheetArea charts = kHydrographSheetCharts;
+    int dark = 0;
+    for (int x = charts.left; x < charts.right; ++x)
+        for (int y = 1070 + charts.top; y < 1070 + charts.bottom; ++y)
+            dark += qGray(image.pixel(x, y)) < 128;
+    EXPECT_GT(dark, 2000); // lines, axes and their labels
+
+    writeReportSvg(file("three.svg"), run, kStageGridRows, cLocaleSettings(), &sheet);
+    QSvgRenderer svg(QString::fromStdString(file("three.svg").string()));
+    ASSERT_TRUE(svg.isValid());
+    EXPECT_EQ(svg.viewBox(), QRect(0, 0, 700, 1605));
+    const std::string text = contents(file("three.svg"));
+    EXPECT_NE(text.find("Pre-dev. rate (25-year)"), std::string::npos);
+    EXPECT_NE(text.find("Stage (ft)"), std::string::npos);
 }
 
 TEST_F(RendererTest, SvgIsAValidDrawingOfThePageSize) {
