@@ -1,8 +1,13 @@
 #include "app/designcheckfrm.h"
 
 #include "app/velmoramainfrm.h"
+#include "charts/hydrographs.h"
 #include "platform/dialogs/dialogs.h"
+#include "report/designsheet.h"
+#include "report/renderers.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -13,10 +18,12 @@
 #include <QPageSize>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 #include <exception>
 
@@ -24,13 +31,14 @@ namespace velmora {
 
 namespace {
 
-constexpr int kWindowWidth = 900;       // pixels: the two tables and the charts side by side
-constexpr int kWindowHeight = 760;      // pixels
-constexpr int kLiveUpdateDelayMs = 150; // after the last keystroke in the main window
-constexpr int kRateDigits = 2;          // cfs
-constexpr int kStageDigits = 2;         // ft
-constexpr int kVolumeDigits = 4;        // acre-feet
-constexpr int kPercentDigits = 1;       // %
+constexpr int kWindowWidth = 1000;       // pixels: the tables above, the two charts below
+constexpr int kWindowHeight = 940;       // pixels
+constexpr int kChartMinimumHeight = 320; // pixels
+constexpr int kLiveUpdateDelayMs = 150;  // after the last keystroke in the main window
+constexpr int kRateDigits = 2;           // cfs
+constexpr int kStageDigits = 2;          // ft
+constexpr int kVolumeDigits = 4;         // acre-feet
+constexpr int kPercentDigits = 1;        // %
 constexpr int kSignificantDigits = 15;
 const QColor kPassColour(0, 110, 0);
 const QColor kFailColour(170, 0, 0);
@@ -115,6 +123,9 @@ void TDesignCheckFrm::buildContent() {
     warnings_ = new QListWidget(this);
     warnings_->setObjectName(QStringLiteral("designWarnings"));
     warnings_->setWordWrap(true);
+    warnings_->setMaximumHeight(warnings_->fontMetrics().height() * 8);
+    warnings_->setSelectionMode(QAbstractItemView::NoSelection);
+    warnings_->setFocusPolicy(Qt::NoFocus);
     chartEvent_ = new QComboBox(this);
     chartEvent_->setObjectName(QStringLiteral("designChartEvent"));
     chartEvent_->addItem(QStringLiteral("All five events"));
@@ -143,6 +154,14 @@ void TDesignCheckFrm::buildContent() {
     selector->addStretch(1);
     layout->addLayout(selector);
     charts_ = new QHBoxLayout;
+    for (QChartView** view : {&flowChart_, &stageChart_}) {
+        *view = new QChartView(content);
+        (*view)->setRenderHint(QPainter::Antialiasing);
+        (*view)->setMinimumHeight(kChartMinimumHeight);
+        charts_->addWidget(*view, 1);
+    }
+    flowChart_->setObjectName(QStringLiteral("designFlowChart"));
+    stageChart_->setObjectName(QStringLiteral("designStageChart"));
     layout->addLayout(charts_, 1);
 
     failure_ = new QLabel(this);
@@ -173,6 +192,12 @@ void TDesignCheckFrm::buildContent() {
 }
 
 void TDesignCheckFrm::showCheck() {
+    // The charts open on the design event; all five overlaid are one choice away.
+    if (!isVisible()) {
+        const QSignalBlocker quiet(chartEvent_);
+        chartEvent_->setCurrentIndex(
+            std::clamp(mainForm_.controlsSnapshot().grpRainEvnt, 0, kReturnPeriodCount - 1) + 1);
+    }
     recompute();
     show();
     raise();
@@ -280,8 +305,36 @@ void TDesignCheckFrm::fillWarnings(const DesignCheck& check) {
         warnings_->addItem(QStringLiteral("none"));
 }
 
-void TDesignCheckFrm::showCharts() {}
+ChartEvents TDesignCheckFrm::chartEvents() const {
+    const int selected = chartEvent_->currentIndex();
+    return selected <= 0 ? ChartEvents::all() : ChartEvents::one(selected - 1);
+}
 
-void TDesignCheckFrm::PrntBtnClick() {}
+// The views stay; their charts are replaced, the old ones deleted at once.
+void TDesignCheckFrm::showCharts() {
+    if (!check_)
+        return;
+    const ChartEvents events = chartEvents();
+    const auto replace = [](QChartView* view, std::unique_ptr<QChart> chart) {
+        QChart* old = view->chart();
+        view->setChart(chart.release());
+        delete old;
+    };
+    replace(flowChart_, createFlowChart(*check_, events));
+    replace(stageChart_, createStageChart(*check_, events));
+}
+
+// The design sheet and the design event's hydrographs, computed once more from the inputs of
+// this moment, on landscape sheets.
+void TDesignCheckFrm::PrntBtnClick() {
+    printer_.setPageOrientation(QPageLayout::Landscape);
+    if (!dialogs_.setUpPrinter(this, printer_))
+        return;
+    if (!recompute())
+        return;
+    DesignSheet sheet = designSheetFor(check_->routed, mainForm_.formatSettings());
+    sheet.hydrographs = true;
+    printDesignSheets(printer_, check_->routed, sheet, mainForm_.formatSettings());
+}
 
 } // namespace velmora

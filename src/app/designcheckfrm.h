@@ -11,6 +11,7 @@
 
 #include <optional>
 
+class QChartView;
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -21,6 +22,7 @@ class QHBoxLayout;
 
 namespace velmora {
 
+struct ChartEvents;
 class Dialogs;
 class TVelmoraMainFrm;
 
@@ -58,6 +60,7 @@ class TDesignCheckFrm final : public QWidget {
     void fillBalance(const DesignCheck& check);
     void fillWarnings(const DesignCheck& check);
     void showCharts();
+    ChartEvents chartEvents() const;
     void showFailure(const QString& text);
 
     TVelmoraMainFrm& mainForm_;
@@ -69,6 +72,8 @@ class TDesignCheckFrm final : public QWidget {
     QListWidget* warnings_ = nullptr;
     QComboBox* chartEvent_ = nullptr;
     QHBoxLayout* charts_ = nullptr;
+    QChartView* flowChart_ = nullptr;
+    QChartView* stageChart_ = nullptr;
     QLabel* failure_ = nullptr;
     QPushButton* PrntBtn = nullptr;
     QTimer liveUpdate_;

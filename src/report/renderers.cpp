@@ -62,7 +62,6 @@ std::string openFailureReason(const std::filesystem::path& path, const QSaveFile
     return file.errorString().toStdString();
 }
 
-
 // Paints every sheet of the page on the device: each band of the page is fitted to the
 // device's paintable area as a 700 x 535 page is, keeping its proportions.
 void drawSheets(QPagedPaintDevice& device, QPainter& painter, const ResultsRun& run,
@@ -86,12 +85,15 @@ void drawSheets(QPagedPaintDevice& device, QPainter& painter, const ResultsRun& 
     }
 }
 
-// The design sheet on a sheet of its own after the page's, fitted as a 700 x 535 page is.
+// The design sheet on a sheet of its own after the page's (or as the first sheet), fitted as a
+// 700 x 535 page is.
 void drawDesignSheetOnNewSheet(QPagedPaintDevice& device, QPainter& painter, const ResultsRun& run,
-                               const DesignSheet& designSheet, const FormatSettings& settings) {
+                               const DesignSheet& designSheet, const FormatSettings& settings,
+                               bool afterAnotherSheet = true) {
     const SheetSize printed =
         fitToPrintableArea(kReportPageWidth, kDesignSheetHeight, device.width(), device.height());
-    device.newPage();
+    if (afterAnotherSheet)
+        device.newPage();
     painter.save();
     painter.scale(static_cast<double>(printed.width) / kReportPageWidth,
                   static_cast<double>(printed.height) / kDesignSheetHeight);
@@ -230,6 +232,18 @@ void writeReportPdf(const std::filesystem::path& path, const ResultsRun& run, in
         if (!painter.end())
             throw RenderError(path, "the PDF could not be completed");
     });
+}
+
+void printDesignSheets(QPagedPaintDevice& device, const ResultsRun& run,
+                       const DesignSheet& designSheet, const FormatSettings& settings) {
+    QPainter painter;
+    if (!painter.begin(&device))
+        throw PrintError("the printer could not be started");
+    drawDesignSheetOnNewSheet(device, painter, run, designSheet, settings, false);
+    if (designSheet.hydrographs)
+        drawHydrographSheetOnNewSheet(device, painter, run, designSheet, settings);
+    if (!painter.end())
+        throw PrintError("the print job could not be completed");
 }
 
 void printReportSheets(QPagedPaintDevice& device, const ResultsRun& run, int stageGridRowCount,

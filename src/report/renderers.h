@@ -76,6 +76,12 @@ void writeReportPdf(const std::filesystem::path& path, const ResultsRun& run, in
 void printReportSheets(QPagedPaintDevice& device, const ResultsRun& run, int stageGridRowCount,
                        const FormatSettings& settings);
 
+// The design sheet, and with `hydrographs` set the design event's hydrographs after it, on
+// the device's landscape sheets as vectors, as writeReportPdf draws them after the page.
+// Throws PrintError when the device cannot be painted on.
+void printDesignSheets(QPagedPaintDevice& device, const ResultsRun& run,
+                       const DesignSheet& designSheet, const FormatSettings& settings);
+
 // The page as an image of 700 x height pixels times `scale` (1 to kMaxPngScale; 2 gives a
 // sharper image of the same page). Throws RenderError for a scale outside that range.
 void writeReportPng(const std::filesystem::path& path, const ResultsRun& run, int stageGridRowCount,

@@ -4,12 +4,18 @@
 #include "mainwindowfixture.h"
 
 #include <QAction>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include <gmock/gmock.h>
 
@@ -66,6 +72,44 @@ TEST_F(DesignToolsTest, DesignCheckShowsTheFiveEventsAndFollowsTheInputs) {
     QTRY_VERIFY_WITH_TIMEOUT(cell(window, "designEvents", 2, 2) != "6.34", 3000);
     EXPECT_THAT(label(window, "designVerdict").toStdString(), HasSubstr("FAIL"));
     EXPECT_THAT(cell(window, "designEvents", 4, 6).toStdString(), HasSubstr("FAIL"));
+}
+
+TEST_F(DesignToolsTest, TheChartsFollowTheEventSelector) {
+    TDesignCheckFrm& window = openDesignCheck();
+    auto* flow = window.findChild<QChartView*>(QStringLiteral("designFlowChart"));
+    auto* stage = window.findChild<QChartView*>(QStringLiteral("designStageChart"));
+    ASSERT_NE(flow, nullptr);
+    ASSERT_NE(stage, nullptr);
+    EXPECT_EQ(flow->chart()->objectName(), "flowChart");
+    auto* selector = window.findChild<QComboBox*>(QStringLiteral("designChartEvent"));
+    EXPECT_EQ(selector->currentText(), "5 year"); // the design event
+    selector->setCurrentIndex(0);
+    EXPECT_EQ(flow->chart()->series().size(), 15); // inflow, outlet and rate of five events
+    selector->setCurrentIndex(3);
+    EXPECT_THAT(flow->chart()->title().toStdString(), HasSubstr("25-year"));
+    std::vector<std::string> names;
+    for (QAbstractSeries* series : flow->chart()->series())
+        names.push_back(series->objectName().toStdString());
+    EXPECT_THAT(names, ::testing::UnorderedElementsAre("inflow25", "outlet25", "preDev25"));
+    EXPECT_EQ(stage->chart()->objectName(), "stageChart");
+}
+
+TEST_F(DesignToolsTest, PrintsTheDesignSheetAndTheHydrographs) {
+    TDesignCheckFrm& window = openDesignCheck();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("check.pdf"));
+    dialogs_.expectPrinterSetup([path](QPrinter& printer) {
+        EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return true;
+    });
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("designPrint")),
+                      Qt::LeftButton);
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    ASSERT_TRUE(info.waitForFinished(20000));
+    EXPECT_THAT(info.readAllStandardOutput().toStdString(), HasSubstr("Pages:           2"));
 }
 
 TEST_F(DesignToolsTest, AFailedRunShowsCheckDataInsideTheWindow) {

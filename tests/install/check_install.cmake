@@ -15,6 +15,8 @@ set(expected
     share/velmora/report-page.png
     share/velmora/main-window.png
     share/velmora/results-window.png
+    share/velmora/design-check.png
+    share/velmora/size-outlet.png
     share/applications/velmora.desktop
     share/mime/packages/velmora.xml
     share/icons/hicolor/scalable/apps/velmora.svg
