@@ -310,12 +310,27 @@ ChartEvents TDesignCheckFrm::chartEvents() const {
     return selected <= 0 ? ChartEvents::all() : ChartEvents::one(selected - 1);
 }
 
+namespace {
+
+// The axes' numbers with the window's decimal separator, without thousands separators.
+QLocale chartLocale(const FormatSettings& settings) {
+    QLocale locale = settings.decimalSeparator == ',' ? QLocale(QLocale::German, QLocale::Germany)
+                                                      : QLocale::c();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+} // namespace
+
 // The views stay; their charts are replaced, the old ones deleted at once.
 void TDesignCheckFrm::showCharts() {
     if (!check_)
         return;
     const ChartEvents events = chartEvents();
-    const auto replace = [](QChartView* view, std::unique_ptr<QChart> chart) {
+    const QLocale locale = chartLocale(mainForm_.formatSettings());
+    const auto replace = [&locale](QChartView* view, std::unique_ptr<QChart> chart) {
+        chart->setLocale(locale);
+        chart->setLocalizeNumbers(true);
         QChart* old = view->chart();
         view->setChart(chart.release());
         delete old;
