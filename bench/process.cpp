@@ -4,6 +4,7 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,7 +12,7 @@ extern char** environ;
 
 namespace velmora::bench {
 
-int runProgram(const std::vector<std::string>& args) {
+ProgramRun runProgramMeasured(const std::vector<std::string>& args) {
     std::vector<char*> argv;
     for (const std::string& arg : args)
         argv.push_back(const_cast<char*>(arg.c_str()));
@@ -25,8 +26,13 @@ int runProgram(const std::vector<std::string>& args) {
     if (spawned != 0)
         throw std::runtime_error(args.front() + " could not be started");
     int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    return ProgramRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, usage.ru_maxrss};
+}
+
+int runProgram(const std::vector<std::string>& args) {
+    return runProgramMeasured(args).status;
 }
 
 } // namespace velmora::bench
