@@ -155,6 +155,42 @@ TEST_F(BadInputTest, OnlyDecimalNumbersConvert) {
     }
 }
 
+// Every arithmetic failure fails the run as a whole: the results window draws nothing of the
+// page, and the design check shows no number.
+TEST_F(BadInputTest, ArithmeticFailuresDrawNothing) {
+    struct Case {
+        const char* name;
+        const char* control;
+        const char* text;
+        const char* detail;
+    };
+    const Case cases[] = {
+        {"PondAreaZero", "EditPSA", "0", "division by zero"},
+        {"PondAreaBlank", "EditPSA", "", "division by zero"},
+        {"OverflowInRouting", "EditPostCondArea", "1.7e308", "overflow"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString good = edit(c.control)->text();
+        edit(c.control)->setText(QString::fromLatin1(c.text));
+        RecordingCanvas canvas;
+        EXPECT_FALSE(results().FormPaint(canvas));
+        EXPECT_TRUE(canvas.ops().empty());
+        EXPECT_THAT(runFailure().toStdString(), HasSubstr(c.detail));
+        edit(c.control)->setText(good);
+    }
+    // The city curves divide by Tc + 20.
+    main().setIntensityMethod(1);
+    edit("EditPreTc")->setText(QStringLiteral("-20"));
+    RecordingCanvas canvas;
+    EXPECT_FALSE(results().FormPaint(canvas));
+    EXPECT_TRUE(canvas.ops().empty());
+    // The failures above each opened an episode with its box; one is told at a time.
+    dialogs_.expectMessage(QStringLiteral("Error"), QStringLiteral("CHECK DATA!"),
+                           MessageIcon::None);
+    QApplication::processEvents();
+}
+
 class CommaBadInputTest : public BadInputTest {
   protected:
     FormatSettings settings() const override { return FormatSettings{',', "dd.MM.yyyy"}; }
