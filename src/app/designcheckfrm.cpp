@@ -249,11 +249,14 @@ void TDesignCheckFrm::showCheckOf(const DesignCheck& check) {
     PrntBtn->setEnabled(true);
 }
 
+QString TDesignCheckFrm::fixedText(double value, int digits) const {
+    return QString::fromStdString(
+        FloatToStrF(value, ffFixed, kSignificantDigits, digits, mainForm_.formatSettings()));
+}
+
 void TDesignCheckFrm::fillEvents(const DesignCheck& check) {
-    const FormatSettings& settings = mainForm_.formatSettings();
-    auto fixed = [&](double value, int digits) {
-        return QString::fromStdString(
-            FloatToStrF(value, ffFixed, kSignificantDigits, digits, settings));
+    auto fixed = [this](double value, int digits) {
+        return fixedText(value, digits);
     };
     for (const EventCheck& event : check.events) {
         const int row = event.returnPeriod;
@@ -277,10 +280,8 @@ void TDesignCheckFrm::fillEvents(const DesignCheck& check) {
 }
 
 void TDesignCheckFrm::fillBalance(const DesignCheck& check) {
-    const FormatSettings& settings = mainForm_.formatSettings();
-    auto fixed = [&](double value, int digits) {
-        return QString::fromStdString(
-            FloatToStrF(value, ffFixed, kSignificantDigits, digits, settings));
+    auto fixed = [this](double value, int digits) {
+        return fixedText(value, digits);
     };
     for (const MassBalance& balance : check.balances) {
         const int row = balance.returnPeriod;

@@ -56,6 +56,8 @@ class TDesignCheckFrm final : public QWidget {
   private:
     void buildContent();
     void showCheckOf(const DesignCheck& check);
+    // A number with `digits` decimals and the window's decimal separator.
+    QString fixedText(double value, int digits) const;
     void fillEvents(const DesignCheck& check);
     void fillBalance(const DesignCheck& check);
     void fillWarnings(const DesignCheck& check);

@@ -1,6 +1,7 @@
 #include "cli/cli.h"
-#include "projectcontrols/projectcontrols.h"
+#include "clitestsupport.h"
 #include "platform/systemlocale/systemlocale.h"
+#include "projectcontrols/projectcontrols.h"
 #include "projectfile/projectfile.h"
 
 #include <gmock/gmock.h>
@@ -16,44 +17,12 @@ namespace {
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 
-struct CliOutcome {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-CliOutcome runVelmora(std::vector<std::string> args,
-                      const CliEnvironment& environment = CliEnvironment{}) {
-    std::ostringstream out, err;
-    const int code = runCli(args, out, err, environment);
-    return {code, out.str(), err.str()};
-}
-
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using clitest::CliOutcome;
+using clitest::readBytes;
+using clitest::runVelmora;
 
 // A project file written into a scratch folder that disappears with the test.
-class CliTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("velmora-cli-test-" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string project(const std::string& name, const std::string& text) {
-        const fs::path path = dir_ / name;
-        std::ofstream(path, std::ios::binary) << text;
-        return path.string();
-    }
-
-    fs::path dir_;
-};
+using CliTest = clitest::ScratchFolderTest;
 
 // One pond of one acre on a pool at 100 ft, a 12-inch weir with its crest at 100.5 and no
 // percolation; 7.2 and 2.4 inches of rain on one acre of C 1 in two quarter-hour steps bring

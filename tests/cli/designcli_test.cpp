@@ -1,6 +1,7 @@
 // velmora-cli's design check: run's added output, check's warnings, the design batch and
 // sizing.
 #include "cli/cli.h"
+#include "clitestsupport.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -18,22 +19,9 @@ namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 using ::testing::Not;
 
-struct CliOutcome {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-CliOutcome runVelmora(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = runCli(args, out, err, CliEnvironment{});
-    return {code, out.str(), err.str()};
-}
-
-std::string readText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using clitest::CliOutcome;
+using clitest::runVelmora;
+const auto readText = clitest::readBytes;
 
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
     const auto at = text.find(from);
@@ -63,25 +51,7 @@ const std::string kWorkedStep = "Worked step\n"
                                 "5.00\n1.00\n0.300\n1.000\n10.00\n1.000\n100.00\n0.00\n"
                                 "0\n100.50\n3.00\n0.00\n12.00\n";
 
-class DesignCliTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("velmora-design-cli-" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string project(const std::string& name, const std::string& text) {
-        const fs::path path = dir_ / name;
-        std::ofstream(path, std::ios::binary) << text;
-        return path.string();
-    }
-
-    fs::path dir_;
-};
+using DesignCliTest = clitest::ScratchFolderTest;
 
 TEST_F(DesignCliTest, RunTextAddsTheFiveEventsTheBalanceAndTheWarningsAfterTodaysTable) {
     const CliOutcome result = runVelmora({"run", project("step.vlm", kWorkedStep)});

@@ -1,6 +1,7 @@
 // velmora-cli plot, the hydrograph sheet of report --design-sheet, and the commands that draw
 // nothing starting no Qt application.
 #include "cli/cli.h"
+#include "clitestsupport.h"
 
 #include <QImage>
 #include <QString>
@@ -26,23 +27,9 @@ using ::testing::HasSubstr;
 const fs::path kExamples = VELMORA_EXAMPLES_DIR;
 const std::string kPond = (kExamples / "detention-pond.vlm").string();
 
-struct CliOutcome {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-CliOutcome runVelmora(const std::vector<std::string>& args,
-                      const CliEnvironment& environment = CliEnvironment{}) {
-    std::ostringstream out, err;
-    const int code = runCli(args, out, err, environment);
-    return {code, out.str(), err.str()};
-}
-
-std::string readText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using clitest::CliOutcome;
+using clitest::runVelmora;
+const auto readText = clitest::readBytes;
 
 // What a shell command prints on its standard output.
 std::string outputOf(const std::string& command) {
@@ -60,19 +47,7 @@ std::string pdfInfo(const fs::path& pdf) {
     return outputOf("pdfinfo '" + pdf.string() + "'");
 }
 
-class PlotCliTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("velmora-plot-cli-" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    fs::path dir_;
-};
+using PlotCliTest = clitest::ScratchFolderTest;
 
 // PDF: one landscape sheet, Letter in the C locale and A4 under de_DE; SVG: a drawing that
 // parses and holds the axis titles as text; PNG: 1400 x 700 pixels.

@@ -5,6 +5,7 @@
 #include "mainwindowfixture.h"
 #include "platform/canvas/recordingcanvas.h"
 #include "platform/systemlocale/systemlocale.h"
+#include "workedexample.h"
 
 #include <QDateEdit>
 #include <QFile>
@@ -22,18 +23,7 @@ namespace {
 using ::testing::HasSubstr;
 
 // The worked example as a machine in the United States saves it.
-const char* const kUnitedStatesFile = "Example detention pond\r\n"
-                                      "3/15/2007\r\n"
-                                      "P-101\r\n"
-                                      "0\r\n"
-                                      "4.500 5.200 6.100 6.800 7.500\r\n"
-                                      "1.000 2.100 2.500 3.100 3.600 4.100\r\n"
-                                      "6.000 3.400 4.100 5.000 5.700 6.500\r\n"
-                                      "24.000 5.000 6.000 7.500 8.700 10.000\r\n"
-                                      "999 *** *** *** *** ***\r\n"
-                                      "10.00\r\n10.00\r\n0.200\r\n0.850\r\n60.00\r\n0.750\r\n"
-                                      "25.00\r\n0.50\r\n"
-                                      "0\r\n26.50\r\n3.33\r\n0.00\r\n12.00\r\n";
+const std::string kUnitedStatesFile = outletFile(kWeirOutletLines);
 
 class LocaleMatrixTest : public MainWindowFixture {
   protected:
