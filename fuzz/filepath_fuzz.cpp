@@ -1,8 +1,8 @@
 // libFuzzer target: any bytes the whole way velmora-cli takes a project file (read, Open into
-// the controls, capture, a results run, design check and report draw list of every design
-// event), under the C settings and under a decimal comma. What the program catches ends the
-// path; an exception it would not catch, a crash, a sanitizer report or a failure without a
-// message is a finding.
+// the controls, capture, a results run, design check, hydrograph points and report draw list of
+// every design event), under the C settings and under a decimal comma. What the program catches
+// ends the path; an exception it would not catch, a crash, a sanitizer report or a failure without
+// a message is a finding.
 #include "fuzz/filepaths.h"
 
 #include <cstddef>

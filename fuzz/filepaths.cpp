@@ -1,11 +1,13 @@
 #include "fuzz/filepaths.h"
 
+#include "charts/chartseries.h"
 #include "design/designcheck.h"
 #include "engine/resultsrun.h"
 #include "projectcontrols/projectcontrols.h"
 #include "report/designsheet.h"
 #include "report/reportjson.h"
 
+#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -20,8 +22,9 @@ void noteFirstFailure(PathOutcome& outcome, PathEnd end, std::string message) {
     }
 }
 
-// `run --event`, then `report -o page.json` of one design event; the 5-year event's report also
-// carries the design sheet, whose one-minute sub-steps are the path's costliest step.
+// `run --event`, the points `plot` draws, then `report -o page.json` of one design event; the
+// 5-year event's report also carries the design sheet, whose one-minute sub-steps are the
+// path's costliest step.
 void runEvent(const OpenedProject& opened, const CapturedTables& captured, int event,
               const FormatSettings& settings, PathOutcome& outcome) {
     MainWindowControls controls = opened.controls;
@@ -36,6 +39,14 @@ void runEvent(const OpenedProject& opened, const CapturedTables& captured, int e
     } catch (const RefinementError& e) {
         noteFirstFailure(outcome, PathEnd::RunFailed, e.what());
         return;
+    }
+    // `plot` and the hydrograph sheet: the event's rates and stage as chart points.
+    for (const auto& series :
+         {inflowRateSeries(run, event), outletRateSeries(run, event), stageSeries(run, event)}) {
+        for (const ChartPoint& point : series) {
+            if (!std::isfinite(point.hours) || !std::isfinite(point.value))
+                ++outcome.notFinitePoints;
+        }
     }
     const int stageRows = opened.stageDisch.rowCount();
     outcome.drawnBytes += reportDrawListJson(run, stageRows, settings).size();
@@ -94,6 +105,8 @@ std::string pathOutcomeFault(const PathOutcome& outcome) {
         return fault;
     if (outcome.end != PathEnd::Drawn && outcome.message.empty())
         return "a failed capture or run without a message";
+    if (outcome.notFinitePoints > 0)
+        return std::to_string(outcome.notFinitePoints) + " chart points that are not finite";
     return {};
 }
 

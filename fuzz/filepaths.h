@@ -1,7 +1,7 @@
 // The paths a project file's bytes take through the program, as the fuzz targets and the
 // corpus test follow them: the reader alone, and the whole way velmora-cli takes a file
 // (read, Open into the controls, the Results command's capture, a results run of every
-// design event, the design check and the report's draw list).
+// design event, the design check, the hydrographs' points and the report's draw list).
 //
 // Everything the program catches on that way ends the path with a message; anything else
 // (another exception, a crash, a sanitizer report) is a fault of the program.
@@ -37,12 +37,14 @@ struct PathOutcome {
     PathEnd end = PathEnd::Drawn;
     std::string message;        // why the capture, a run or a check failed
     std::size_t drawnBytes = 0; // the draw lists' length, all events together
+    int notFinitePoints = 0;    // chart points of a successful run that are not finite
 };
 
 // The whole path of one file's bytes. Throws only what the program does not catch.
 PathOutcome followFilePath(std::string_view bytes, const FormatSettings& settings);
 
-// What is wrong with an outcome, as readResultFault, and a failure without a message.
+// What is wrong with an outcome: as readResultFault, a failure without a message, or a chart
+// point that is not finite.
 std::string pathOutcomeFault(const PathOutcome& outcome);
 
 } // namespace velmora::fuzzing
