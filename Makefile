@@ -1,7 +1,7 @@
 # The README's commands. Each one installs what is missing first.
 EXAMPLE ?= examples/detention-pond.vlm
 
-.PHONY: deps build release test run bench asan clean
+.PHONY: deps build release test run bench asan fuzz-smoke clean
 
 deps:
 	scripts/install-deps
@@ -22,6 +22,17 @@ asan: deps
 	cmake --build --preset asan
 	ctest --preset asan
 
+# The project file reader and a file's whole path under libFuzzer (clang), each for
+# FUZZ_SECONDS from a copy of its seed corpus; fails on any crash, leak, timeout or sanitizer
+# report.
+FUZZ_SECONDS ?= 60
+
+fuzz-smoke: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	fuzz/run-fuzzer projectreader $(FUZZ_SECONDS)
+	fuzz/run-fuzzer filepath $(FUZZ_SECONDS)
+
 # The desktop program with the example project opened; without a display, the example's
 # routing table on the terminal and its report as a PDF.
 run: release
@@ -38,4 +49,4 @@ bench: release
 	build-release/bin/velmora-bench
 
 clean:
-	rm -rf build build-release build-asan
+	rm -rf build build-release build-asan build-fuzz

@@ -3,7 +3,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <filesystem>
+#include <string>
 
 namespace {
 
@@ -48,7 +50,46 @@ void BM_ReadProjectFile(benchmark::State& state) {
     std::filesystem::remove(path);
 }
 
+constexpr std::size_t kBytesPerMegabyte = 1'000'000;
+
+// The example's text with `spacing` between its site values and its discharge method.
+std::string exampleWith(const std::string& spacing) {
+    std::string text = formatProjectFile(longProject(13), FormatSettings{});
+    const std::size_t methodLine = text.find("\r\n3\r\n");
+    text.insert(methodLine, spacing);
+    return text;
+}
+
+// Megabytes of blanks and line ends between two words: the time should grow with the size
+// and nothing else.
+void BM_ParseWhiteSpace(benchmark::State& state) {
+    std::string spacing;
+    const auto bytes = static_cast<std::size_t>(state.range(0)) * kBytesPerMegabyte;
+    while (spacing.size() < bytes)
+        spacing += " \t\r\n";
+    const std::string text = exampleWith(spacing);
+    const FormatSettings settings;
+    for (auto _ : state) {
+        ReadResult read = parseProjectFile(text, settings);
+        benchmark::DoNotOptimize(read.words.stagePairs.data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
+}
+
+// One word of megabytes: refused once it passes kMaxProjectWordLength, whatever its length.
+void BM_RefuseLongWord(benchmark::State& state) {
+    const auto bytes = static_cast<std::size_t>(state.range(0)) * kBytesPerMegabyte;
+    const std::string text = exampleWith(" " + std::string(bytes, '7'));
+    const FormatSettings settings;
+    for (auto _ : state) {
+        ReadResult read = parseProjectFile(text, settings);
+        benchmark::DoNotOptimize(read.error.data());
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_WriteProjectFile)->Arg(13)->Arg(1440)->Arg(17280);
-BENCHMARK(BM_ReadProjectFile)->Arg(13)->Arg(1440)->Arg(17280);
+BENCHMARK(BM_ReadProjectFile)->Arg(13)->Arg(1440)->Arg(17280)->Arg(100000);
+BENCHMARK(BM_ParseWhiteSpace)->Arg(1)->Arg(16)->Arg(64);
+BENCHMARK(BM_RefuseLongWord)->Arg(1)->Arg(100);

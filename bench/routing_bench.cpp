@@ -16,8 +16,11 @@ using namespace velmora;
 
 constexpr double kHoursPerDay = 24.0;
 constexpr int kTablePairs = 1000;
+constexpr int kFallingTablePairs = 10000;
 
-enum class Outlet { Weir, Table };
+// Table: stages in ascending order, looked up by binary search. FallingTable: every stage below
+// the one before it, so no segment brackets a stage: what a scan of the segments found slowest.
+enum class Outlet { Weir, Table, FallingTable };
 
 // A storm of n equal steps over a day with a smooth cumulative rainfall curve.
 RainfallTable dayStorm(int n) {
@@ -38,6 +41,16 @@ StageDischargeTable longStageTable() {
     for (int i = 0; i < kTablePairs; ++i) {
         table.stages.push_back(24.0 + 0.01 * i);
         table.discharges.push_back(0.05 * i * std::sqrt(0.01 * i));
+    }
+    return table;
+}
+
+StageDischargeTable fallingStageTable() {
+    StageDischargeTable table;
+    table.pairCount = kFallingTablePairs;
+    for (int i = 0; i < kFallingTablePairs; ++i) {
+        table.stages.push_back(124.0 - 0.01 * i);
+        table.discharges.push_back(0.0);
     }
     return table;
 }
@@ -67,6 +80,8 @@ void BM_ResultsRun(benchmark::State& state, Outlet outlet) {
     captured.rainfall = dayStorm(n);
     if (outlet == Outlet::Table)
         captured.stageDischarge = longStageTable();
+    if (outlet == Outlet::FallingTable)
+        captured.stageDischarge = fallingStageTable();
     const MainWindowControls controls = pondControls(outlet);
     const FormatSettings settings;
     for (auto _ : state) {
@@ -151,3 +166,4 @@ BENCHMARK_CAPTURE(BM_ResultsRun, weir, Outlet::Weir)->Arg(13)->Arg(1440)->Arg(17
 BENCHMARK_CAPTURE(BM_BareLoop, weir, Outlet::Weir)->Arg(13)->Arg(1440)->Arg(17280);
 BENCHMARK_CAPTURE(BM_ResultsRun, table1000, Outlet::Table)->Arg(13)->Arg(1440)->Arg(17280);
 BENCHMARK_CAPTURE(BM_BareLoop, table1000, Outlet::Table)->Arg(13)->Arg(1440)->Arg(17280);
+BENCHMARK_CAPTURE(BM_ResultsRun, fallingTable10000, Outlet::FallingTable)->Arg(1440)->Arg(100000);

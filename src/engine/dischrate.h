@@ -4,7 +4,9 @@
 
 #include "engine/inputs.h"
 
+#include <cstddef>
 #include <span>
+#include <vector>
 
 namespace velmora {
 
@@ -15,13 +17,37 @@ inline constexpr double kTwiceGravity = 64.4;        // ft/s2, 2g of the orifice
 inline constexpr double kPi = 3.141592653589793;
 inline constexpr double kCircleAreaFactor = 0.25; // circle area = pi x d2 x 0.25
 
+// The first segment, in captured order, of a table whose stages are out of order that brackets
+// a stage: a segment tree over the table's distinct stages, built once, answers each look-up
+// in logarithmic time, where a scan of every segment would make a routing of many steps
+// through a long table take minutes.
+class FirstBracketIndex {
+  public:
+    FirstBracketIndex() = default;
+    explicit FirstBracketIndex(std::span<const double> stages);
+
+    // The segment i (from 1) of the first neighbours with stages[i - 1] <= stage <= stages[i];
+    // 0 when none brackets the stage.
+    std::size_t find(double stage) const;
+
+  private:
+    // Cell 2j is the stage points_[j] itself, cell 2j + 1 the stages strictly between
+    // points_[j] and points_[j + 1].
+    std::size_t cellOf(double stage) const;
+
+    std::vector<double> points_;         // the distinct stages, ascending
+    std::vector<std::size_t> firstOver_; // per tree node: first segment covering all its cells
+    std::size_t cells_ = 0;
+};
+
 class dischRate {
   public:
     // For the weir and orifice formulas alone: no stage-discharge table.
     dischRate() = default;
 
     // For a routing through `table`, which must outlive this object. Finds once whether its
-    // stages never decrease, so that each look-up is a binary search instead of a scan.
+    // stages never decrease, so that each look-up is a binary search, and otherwise builds the
+    // index of its segments.
     explicit dischRate(const StageDischargeTable& table);
 
     // Rectangular weir.
@@ -57,13 +83,13 @@ class dischRate {
     bool stagesAscending() const { return ascending_; }
 
   private:
-    double firstBracketingScan(double stage) const;
     double firstBracketingSearch(double stage) const;
     double interpolate(std::size_t segment, double stage) const;
 
     std::span<const double> stages_;
     std::span<const double> discharges_;
     bool ascending_ = true;
+    FirstBracketIndex unordered_; // built only for stages out of order
 };
 
 } // namespace velmora

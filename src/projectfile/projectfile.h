@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -16,6 +17,22 @@
 namespace velmora {
 
 inline constexpr int kSiteValueCount = 8;
+
+// The longest word, and the longest of the description, date and project number lines, that
+// the reader takes, in characters. No value or description comes near it; a longer run of
+// text is a damaged or hostile file, refused as a read failure without being held.
+inline constexpr std::size_t kMaxProjectWordLength = 64 * 1024;
+
+// The largest file the reader takes, in bytes: the longest tables below fit many times over.
+// A larger file is refused before it is read.
+inline constexpr std::uintmax_t kMaxProjectFileBytes = 256 * 1024 * 1024;
+
+// The most rainfall rows and stage-discharge pairs a file may hold. A storm of 100,000
+// one-minute steps (69 days) and a table of 10,000 pairs are real projects; every row is
+// routed, checked and drawn for five events, so a table beyond these would take the program
+// minutes and gigabytes, and is a read failure.
+inline constexpr std::size_t kMaxRainfallRows = 250'000;
+inline constexpr std::size_t kMaxStagePairs = 250'000;
 
 // What Save hands to the writer: every number already converted.
 struct ProjectValues {
@@ -112,10 +129,14 @@ void writeProjectFile(const std::filesystem::path& path, const ProjectValues& va
                       const FormatSettings& settings);
 
 // Reads a file's text. Numeric words come back with the settings' decimal separator in place
-// of the file's point, so that they convert where Open puts them.
+// of the file's point, so that they convert where Open puts them. A text larger than
+// kMaxProjectFileBytes, or a word or header line longer than kMaxProjectWordLength, is a read
+// failure.
 ReadResult parseProjectFile(std::string_view text, const FormatSettings& settings);
 
-// Throws FileOpenError when the file cannot be opened.
+// Throws FileOpenError when the path cannot be opened or is not a regular file (a folder, a
+// pipe or a device is refused before it is opened, so none of them can hold the reading up).
+// A file larger than kMaxProjectFileBytes is a read failure, found before it is read.
 ReadResult readProjectFile(const std::filesystem::path& path, const FormatSettings& settings);
 
 } // namespace velmora

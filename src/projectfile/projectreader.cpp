@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,6 +26,18 @@ constexpr std::size_t kRainfallWordsPerRow = 6;
 constexpr long long kLeadingValueCeiling = 1'000'000'000;
 // More digits than any method index can have.
 constexpr std::size_t kMaxIndexDigits = 9;
+
+constexpr const char* kWordName = "A word";
+constexpr const char* kTooLargeMessage = "The file is larger than 256 MiB";
+static_assert(kMaxProjectFileBytes == 256u * 1024 * 1024, "kTooLargeMessage names the size");
+
+// "The project date" from "the project date".
+std::string capitalised(std::string text) {
+    if (!text.empty() && text.front() >= 'a' && text.front() <= 'z') {
+        text.front() = static_cast<char>(text.front() - 'a' + 'A');
+    }
+    return text;
+}
 
 bool isWhiteSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
@@ -120,35 +133,49 @@ std::optional<Date> projectDate(std::string_view text, const FormatSettings& set
     return std::nullopt;
 }
 
+// What the cursor found: a line or word, the end of the text, or a run of text longer than
+// kMaxProjectWordLength, which it neither copies nor scans to its end.
+enum class Found { Text, End, TooLong };
+
 // Walks the text, first line by line, then word by word, counting lines from 1.
 class TextCursor {
   public:
     explicit TextCursor(std::string_view text) : text_(text) {}
 
     bool atEnd() const { return pos_ >= text_.size(); }
+    int line() const { return line_; }
 
-    // The rest of the current line without its line end (CR LF or LF); nothing at the end of
-    // the text.
-    std::optional<std::string_view> nextLine() {
+    // The rest of the current line without its line end (CR LF or LF); the end of the text
+    // when nothing is left.
+    Found nextLine(std::string_view& line) {
         if (atEnd()) {
-            return std::nullopt;
+            return Found::End;
         }
-        const std::size_t lineFeed = text_.find('\n', pos_);
-        const std::size_t end = lineFeed == std::string_view::npos ? text_.size() : lineFeed;
-        std::string_view line = text_.substr(pos_, end - pos_);
+        // Room for the longest line, a CR and the LF: the search never runs past it.
+        const std::string_view window = text_.substr(pos_, kMaxProjectWordLength + 2);
+        const std::size_t lineFeed = window.find('\n');
+        if (lineFeed == std::string_view::npos && pos_ + window.size() < text_.size()) {
+            return Found::TooLong;
+        }
+        const std::size_t length = lineFeed == std::string_view::npos ? window.size() : lineFeed;
+        line = window.substr(0, length);
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
-        pos_ = end;
+        if (line.size() > kMaxProjectWordLength) {
+            return Found::TooLong;
+        }
+        pos_ += length;
         if (lineFeed != std::string_view::npos) {
             ++pos_;
             ++line_;
         }
-        return line;
+        return Found::Text;
     }
 
-    // The next run of characters other than white space; nothing when only white space is left.
-    std::optional<Word> nextWord() {
+    // The next run of characters other than white space, and the line it starts on; the end
+    // of the text when only white space is left.
+    Found nextWord(Word& word) {
         while (!atEnd() && isWhiteSpace(text_[pos_])) {
             if (text_[pos_] == '\n') {
                 ++line_;
@@ -156,13 +183,18 @@ class TextCursor {
             ++pos_;
         }
         if (atEnd()) {
-            return std::nullopt;
+            return Found::End;
         }
         const std::size_t start = pos_;
-        while (!atEnd() && !isWhiteSpace(text_[pos_])) {
+        const std::size_t limit = std::min(text_.size(), start + kMaxProjectWordLength + 1);
+        while (pos_ < limit && !isWhiteSpace(text_[pos_])) {
             ++pos_;
         }
-        return Word{std::string(text_.substr(start, pos_ - start)), line_};
+        if (pos_ - start > kMaxProjectWordLength) {
+            return Found::TooLong;
+        }
+        word = Word{std::string(text_.substr(start, pos_ - start)), line_};
+        return Found::Text;
     }
 
     // The number of the file's last line: a final line end starts no new line.
@@ -187,7 +219,11 @@ class ProjectParser {
     ProjectParser(std::string_view text, const FormatSettings& settings)
         : cursor_(text), settings_(settings) {}
 
-    ReadResult parse() {
+    ReadResult parse(std::size_t textSize) {
+        if (textSize > kMaxProjectFileBytes) {
+            fail(kTooLargeMessage, 0);
+            return std::move(result_);
+        }
         (void)(readHeader() && readIntensities() && readRainfall() && readSite() &&
                readDischargeMethod() && readOutlet());
         return std::move(result_);
@@ -195,19 +231,24 @@ class ProjectParser {
 
   private:
     bool readHeader() {
-        const auto description = cursor_.nextLine();
-        if (!description) {
+        std::string_view description;
+        switch (cursor_.nextLine(description)) {
+        case Found::End:
             return fail("The file is empty", 1);
+        case Found::TooLong:
+            return failTooLong("The description");
+        case Found::Text:
+            break;
         }
-        words().description = std::string(*description);
+        words().description = std::string(description);
         reach(ReadPart::Description);
 
         constexpr int kDateLine = 2;
-        const auto dateLine = cursor_.nextLine();
-        if (!dateLine) {
-            return failAtEnd("the project date");
+        std::string_view dateLine;
+        if (!readHeaderLine(dateLine, "the project date")) {
+            return false;
         }
-        const std::string_view dateText = trimBlanks(*dateLine);
+        const std::string_view dateText = trimBlanks(dateLine);
         words().date = projectDate(dateText, settings_);
         if (!words().date) {
             return fail("'" + std::string(dateText) + "' is not a valid date", kDateLine);
@@ -215,12 +256,25 @@ class ProjectParser {
         reach(ReadPart::Date);
 
         constexpr int kProjectNumberLine = 3;
-        const auto projectNumber = cursor_.nextLine();
-        if (!projectNumber) {
-            return failAtEnd("the project number");
+        std::string_view projectNumber;
+        if (!readHeaderLine(projectNumber, "the project number")) {
+            return false;
         }
-        words().projectNumber = Word{std::string(*projectNumber), kProjectNumberLine};
+        words().projectNumber = Word{std::string(projectNumber), kProjectNumberLine};
         reach(ReadPart::ProjectNumber);
+        return true;
+    }
+
+    // Line 2 or 3, `what` naming it in the messages.
+    bool readHeaderLine(std::string_view& line, const std::string& what) {
+        switch (cursor_.nextLine(line)) {
+        case Found::End:
+            return failAtEnd(what);
+        case Found::TooLong:
+            return failTooLong(capitalised(what));
+        case Found::Text:
+            break;
+        }
         return true;
     }
 
@@ -246,15 +300,20 @@ class ProjectParser {
     // Groups of six words up to the group whose first word has the integer value 999.
     bool readRainfall() {
         while (true) {
-            auto first = cursor_.nextWord();
-            if (!first) {
-                return failAtEnd("the end-of-table line");
+            Word first;
+            if (!readWord(first, "the end-of-table line")) {
+                return false;
             }
-            if (leadingIntegerValue(first->text) == kEndOfTableValue) {
+            if (leadingIntegerValue(first.text) == kEndOfTableValue) {
                 return skipEndOfTableLine();
             }
+            if (words().rainfallRows.size() == kMaxRainfallRows) {
+                return fail("The rainfall table has more than " + std::to_string(kMaxRainfallRows) +
+                                " rows",
+                            first.line);
+            }
             std::array<Word, kRainfallWordsPerRow> row;
-            row[0] = localised(std::move(*first));
+            row[0] = localised(std::move(first));
             for (std::size_t c = 1; c < row.size(); ++c) {
                 if (!readNumericWord(row[c], "the end-of-table line")) {
                     return false;
@@ -266,8 +325,9 @@ class ProjectParser {
 
     bool skipEndOfTableLine() {
         for (std::size_t c = 1; c < kRainfallWordsPerRow; ++c) {
-            if (!cursor_.nextWord()) {
-                return failAtEnd("the end of the end-of-table line");
+            Word skipped;
+            if (!readWord(skipped, "the end of the end-of-table line")) {
+                return false;
             }
         }
         reach(ReadPart::Rainfall);
@@ -297,8 +357,8 @@ class ProjectParser {
 
     bool readOutlet() {
         const int method = *words().dischargeMethod;
-        if (method == kStageTableMethod) {
-            readStagePairs();
+        if (method == kStageTableMethod && !readStagePairs()) {
+            return false;
         }
         const std::size_t count = outletValueCount(method);
         for (std::size_t i = 0; i < count; ++i) {
@@ -314,40 +374,66 @@ class ProjectParser {
 
     // Pairs up to the end of the file. A file without any pair gives one row of two empty
     // words, a lone last stage a pair with an empty discharge.
-    void readStagePairs() {
+    bool readStagePairs() {
         auto& pairs = words().stagePairs;
-        while (auto stage = cursor_.nextWord()) {
-            const int line = stage->line;
-            auto discharge = cursor_.nextWord();
-            pairs.emplace_back(localised(std::move(*stage)),
-                               discharge ? localised(std::move(*discharge)) : Word{"", line});
+        while (true) {
+            Word stage;
+            Found found = cursor_.nextWord(stage);
+            if (found == Found::End) {
+                break;
+            }
+            if (found == Found::Text && pairs.size() == kMaxStagePairs) {
+                return fail("The stage-discharge table has more than " +
+                                std::to_string(kMaxStagePairs) + " pairs",
+                            stage.line);
+            }
+            Word discharge{"", stage.line};
+            if (found == Found::Text) {
+                found = cursor_.nextWord(discharge);
+            }
+            if (found == Found::TooLong) {
+                return failTooLong(kWordName);
+            }
+            pairs.emplace_back(localised(std::move(stage)), localised(std::move(discharge)));
         }
         if (pairs.empty()) {
             const int line = words().dischargeMethodLine;
             pairs.emplace_back(Word{"", line}, Word{"", line});
         }
+        return true;
     }
 
     std::optional<int> readMethodIndex(const std::string& name, int& line) {
-        const auto word = cursor_.nextWord();
-        if (!word) {
-            failAtEnd("the " + name);
+        Word word;
+        if (!readWord(word, "the " + name)) {
             return std::nullopt;
         }
-        line = word->line;
-        const auto index = methodIndex(word->text);
+        line = word.line;
+        const auto index = methodIndex(word.text);
         if (!index) {
-            fail("The " + name + " '" + word->text + "' is not a whole number", word->line);
+            fail("The " + name + " '" + word.text + "' is not a whole number", word.line);
         }
         return index;
     }
 
-    bool readNumericWord(Word& into, const std::string& what) {
-        auto word = cursor_.nextWord();
-        if (!word) {
+    // The next word; at the end of the text, the failure says the file ends before `what`.
+    bool readWord(Word& into, const std::string& what) {
+        switch (cursor_.nextWord(into)) {
+        case Found::End:
             return failAtEnd(what);
+        case Found::TooLong:
+            return failTooLong(kWordName);
+        case Found::Text:
+            break;
         }
-        into = localised(std::move(*word));
+        return true;
+    }
+
+    bool readNumericWord(Word& into, const std::string& what) {
+        if (!readWord(into, what)) {
+            return false;
+        }
+        into = localised(std::move(into));
         return true;
     }
 
@@ -369,6 +455,13 @@ class ProjectParser {
         return fail("The file ends before " + what, cursor_.lastLine());
     }
 
+    // `what` starts the message: "A word", "The description", ...
+    bool failTooLong(const std::string& what) {
+        return fail(what + " is longer than " + std::to_string(kMaxProjectWordLength) +
+                        " characters",
+                    cursor_.line());
+    }
+
     TextCursor cursor_;
     const FormatSettings& settings_;
     ReadResult result_;
@@ -378,6 +471,12 @@ std::string errnoText(int error) {
     return std::generic_category().message(error);
 }
 
+ReadResult tooLargeFile() {
+    ReadResult result;
+    result.error = kTooLargeMessage;
+    return result;
+}
+
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
@@ -385,10 +484,33 @@ struct FileCloser {
 } // namespace
 
 ReadResult parseProjectFile(std::string_view text, const FormatSettings& settings) {
-    return ProjectParser(text, settings).parse();
+    return ProjectParser(text, settings).parse(text.size());
 }
 
 ReadResult readProjectFile(const std::filesystem::path& path, const FormatSettings& settings) {
+    namespace fs = std::filesystem;
+    // A pipe would hold the opening up until something writes into it, and a device such as
+    // /dev/zero never ends: only a regular file is opened.
+    std::error_code statusError;
+    const fs::file_status status = fs::status(path, statusError);
+    if (status.type() == fs::file_type::not_found) {
+        throw FileOpenError(errnoText(ENOENT));
+    }
+    if (statusError) {
+        throw FileOpenError(statusError.message());
+    }
+    if (fs::is_directory(status)) {
+        throw FileOpenError(errnoText(EISDIR));
+    }
+    if (!fs::is_regular_file(status)) {
+        throw FileOpenError("Not a regular file");
+    }
+    std::error_code sizeError;
+    const std::uintmax_t size = fs::file_size(path, sizeError);
+    if (!sizeError && size > kMaxProjectFileBytes) {
+        return tooLargeFile();
+    }
+
     errno = 0;
     const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file) {
@@ -399,10 +521,13 @@ ReadResult readProjectFile(const std::filesystem::path& path, const FormatSettin
     std::array<char, kChunkSize> chunk{};
     std::size_t got = 0;
     while ((got = std::fread(chunk.data(), 1, chunk.size(), file.get())) > 0) {
+        // A file that grows while it is read stops being read once it is too large.
+        if (text.size() + got > kMaxProjectFileBytes) {
+            return tooLargeFile();
+        }
         text.append(chunk.data(), got);
     }
     if (std::ferror(file.get()) != 0) {
-        // A folder opens but does not read.
         throw FileOpenError(errnoText(errno != 0 ? errno : EIO));
     }
     return parseProjectFile(text, settings);

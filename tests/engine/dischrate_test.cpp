@@ -131,5 +131,49 @@ TEST(TableFlow, OrderedTableSearchAgreesWithScan) {
     }
 }
 
+// The discharge a scan of the segments in captured order gives, std::nullopt where the first
+// bracketing segment has two equal stages.
+std::optional<double> scannedFlow(const StageDischargeTable& table, double x) {
+    for (std::size_t i = 1; i < table.stages.size(); ++i) {
+        const double lo = table.stages[i - 1], hi = table.stages[i];
+        if (lo <= x && x <= hi) {
+            if (hi == lo)
+                return std::nullopt;
+            return table.discharges[i - 1] +
+                   (x - lo) / (hi - lo) * (table.discharges[i] - table.discharges[i - 1]);
+        }
+    }
+    return 0.0;
+}
+
+// Tables out of stage order are looked up through an index instead of a scan: it must find
+// the same first segment, with falling segments, repeated stages, stages at a segment's ends
+// and stages outside the table.
+TEST(TableFlow, UnorderedTableIndexAgreesWithScan) {
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> stageStep(0, 16); // quarter feet above 100
+    std::uniform_real_distribution<double> discharge(0.0, 50.0);
+    for (int trial = 0; trial < 200; ++trial) {
+        StageDischargeTable table;
+        const int pairs = 2 + trial % 15;
+        for (int i = 0; i < pairs; ++i) {
+            table.stages.push_back(100 + 0.25 * stageStep(random));
+            table.discharges.push_back(discharge(random));
+        }
+        table.pairCount = pairs;
+        const dischRate outlet(table);
+        if (outlet.stagesAscending())
+            continue;
+        for (double x = 99.5; x <= 104.5; x += 0.125) {
+            if (const std::optional<double> expected = scannedFlow(table, x)) {
+                EXPECT_EQ(outlet.tableFlow(x), *expected) << "trial " << trial << " stage " << x;
+            } else {
+                EXPECT_THROW(outlet.tableFlow(x), CalculationError)
+                    << "trial " << trial << " stage " << x;
+            }
+        }
+    }
+}
+
 } // namespace
 } // namespace velmora
