@@ -76,8 +76,9 @@ TEST_F(SoakTest, TwoThousandRepaintsOfTheResultsWindowHoldNothing) {
     EXPECT_EQ(liveObjects(results()) + liveObjects(main()), objectsBefore);
     EXPECT_EQ(static_cast<int>(QApplication::allWidgets().size()), widgetsBefore);
     recordGrowth("resultsRepaints", residentBefore, residentBytes());
-    if (kMemoryIsMeasurable)
+    if (kMemoryIsMeasurable) {
         EXPECT_LT(residentBytes() - residentBefore, kResidentSlackBytes);
+    }
 }
 
 TEST_F(SoakTest, TwoThousandChecksOfTheDesignCheckWindowHoldNothing) {
@@ -100,8 +101,9 @@ TEST_F(SoakTest, TwoThousandChecksOfTheDesignCheckWindowHoldNothing) {
     EXPECT_EQ(liveObjects(window), objectsBefore);
     EXPECT_EQ(static_cast<int>(QApplication::allWidgets().size()), widgetsBefore);
     recordGrowth("designCheckRepaints", residentBefore, residentBytes());
-    if (kMemoryIsMeasurable)
+    if (kMemoryIsMeasurable) {
         EXPECT_LT(residentBytes() - residentBefore, kResidentSlackBytes);
+    }
 }
 
 // Each command adds a row to the storm: the grid grows, and nothing else does.
@@ -126,8 +128,9 @@ TEST_F(SoakTest, FiveHundredResultsCommandsWithGrowingTables) {
     EXPECT_EQ(main().capturedTables().rainfall.rowCount, 13 + 520);
     EXPECT_EQ(liveObjects(results()), objectsBefore);
     recordGrowth("growingResultsCommands", residentBefore, residentBytes());
-    if (kMemoryIsMeasurable)
+    if (kMemoryIsMeasurable) {
         EXPECT_LT(residentBytes() - residentBefore, kResidentSlackBytes);
+    }
 }
 
 } // namespace

@@ -88,15 +88,18 @@ TEST_F(StartupTest, EveryControlStandsWhereItWasDesigned) {
         const QRect at = clientGeometry(widget);
         EXPECT_EQ(at.topLeft(), QPoint(spec.left, spec.top));
         EXPECT_EQ(at.height(), spec.height);
-        if (spec.width > 0)
+        if (spec.width > 0) {
             EXPECT_EQ(at.width(), spec.width);
-        else
+        } else {
             EXPECT_GE(at.width(), widget->fontMetrics().horizontalAdvance(textOf(widget)));
+        }
         EXPECT_EQ(widget->isVisibleTo(&main()), spec.visible);
-        if (!spec.text.empty() && spec.kind != ControlKind::StringGrid)
+        if (!spec.text.empty() && spec.kind != ControlKind::StringGrid) {
             EXPECT_EQ(textOf(widget).toStdString(), std::string(spec.text));
-        if (spec.maxLength > 0)
+        }
+        if (spec.maxLength > 0) {
             EXPECT_NE(qobject_cast<const QLineEdit*>(widget)->validator(), nullptr);
+        }
     }
 }
 
