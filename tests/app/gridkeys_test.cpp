@@ -122,6 +122,18 @@ TEST_F(GridTypingTest, AKeyOnTheGridItselfIsFilteredBeforeAnEditorOpens) {
     EXPECT_EQ(rain->cell(0, 1), "0.0833");
 }
 
+TEST_F(GridTypingTest, TabAndShiftTabMoveBetweenCellsWithTheEditorOpen) {
+    StringGridWidget* rain = grid("sgMethodOne");
+    QLineEdit* editor = emptyCellEditor(1, 2);
+    QTest::keyClick(editor, Qt::Key_Tab);
+    EXPECT_EQ(rain->currentColumn(), 2);
+    EXPECT_EQ(rain->currentRow(), 1);
+    ASSERT_NE(openCellEditor(rain), nullptr);
+    QTest::keyClick(openCellEditor(rain), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(rain->currentColumn(), 1);
+    EXPECT_NE(openCellEditor(rain), nullptr);
+}
+
 TEST_F(GridTypingTest, PastingABlockFillsCellsAndAddsRows) {
     StringGridWidget* rain = grid("sgMethodOne");
     rain->setCurrentCell(12, 0); // row 13, the last
