@@ -43,6 +43,11 @@ void initialiseApplication() {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmora.svg")));
 }
 
+void openProjectNamedAtStart(TVelmoraMainFrm& mainForm, const QStringList& arguments) {
+    if (arguments.size() > 1)
+        mainForm.openFile(arguments.at(1));
+}
+
 int runVelmora(int argc, char** argv) {
     QApplication application(argc, argv);
     initialiseApplication();
@@ -53,10 +58,7 @@ int runVelmora(int argc, char** argv) {
     try {
         VelmoraWindows windows = createWindows(dialogs, help, formatSettingsFromEnvironment());
         windows.VelmoraMainFrm->show();
-        // A project named on the command line (a double-click on a .vlm file) opens at start.
-        const QStringList arguments = QApplication::arguments();
-        if (arguments.size() > 1)
-            windows.VelmoraMainFrm->openFile(arguments.at(1));
+        openProjectNamedAtStart(*windows.VelmoraMainFrm, QApplication::arguments());
         QApplication::exec();
     } catch (const std::exception& e) {
         showErrorMessage(dialogs, nullptr, QString::fromStdString(e.what()));

@@ -3,6 +3,8 @@
 
 #include "platform/conversions.h"
 
+#include <QStringList>
+
 #include <memory>
 
 namespace velmora {
@@ -29,6 +31,11 @@ VelmoraWindows createWindows(Dialogs& dialogs, HelpSystem& help, const FormatSet
 
 // Sets the application's name and icon, as the windows and message boxes show them.
 void initialiseApplication();
+
+// A project named on the command line (a double-click on a .vlm file) opens as Open would
+// open it; without one the program reads no command line. `arguments` are the program's, its
+// name first, as QApplication leaves them.
+void openProjectNamedAtStart(TVelmoraMainFrm& mainForm, const QStringList& arguments);
 
 // The whole program: returns its exit code, 0 whatever happened. A project file named as the
 // first argument is opened at start.

@@ -428,6 +428,17 @@ TEST_F(FilesTest, NamesWithBlanksAndAccentsSaveAndOpen) {
     EXPECT_EQ(main().statusPanelText(1), "File: " + path);
 }
 
+TEST_F(FilesTest, AProjectNamedAtStartOpensAsOpenWould) {
+    openProjectNamedAtStart(main(), {QStringLiteral("velmora")});
+    EXPECT_EQ(main().statusPanelText(1), "");
+    const QString path =
+        write(QStringLiteral("start.vlm"), outletFile(kMethodFiles[3].outletLines));
+    openProjectNamedAtStart(main(), {QStringLiteral("velmora"), path});
+    EXPECT_EQ(main().statusPanelText(0), "Proj: Example detention pond");
+    EXPECT_EQ(main().statusPanelText(1), "File: " + path);
+    EXPECT_TRUE(shown("stageDisch"));
+}
+
 TEST_F(FilesTest, OpenWhileTheResultsWindowIsShownDoesNotRunIt) {
     typeWorkedExampleInputs();
     main().Preview1Click();
