@@ -874,6 +874,7 @@ void TVelmoraMainFrm::closeEvent(QCloseEvent* event) {
         designCheck_->hide();
     if (sizeOutlet_)
         sizeOutlet_->hide();
+    help_.hideWindow();
     event->accept();
 }
 

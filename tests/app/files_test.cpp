@@ -476,6 +476,13 @@ TEST_F(HelpTest, ShowsTheHelpDocumentBesideTheProgram) {
               QUrl::fromLocalFile(QStringLiteral(VELMORA_TEST_HELP_DIR "/VELMORAHELP.html")));
 }
 
+TEST_F(HelpTest, ClosingTheMainWindowClosesTheHelpToo) {
+    find<QAction>("Help2")->trigger();
+    ASSERT_TRUE(help_.window()->isVisible());
+    main().close();
+    EXPECT_FALSE(help_.window()->isVisible());
+}
+
 TEST_F(HelpTest, AMissingDocumentIsReportedWithWhereItLooked) {
     QFile::remove(QStringLiteral(VELMORA_TEST_HELP_DIR "/VELMORAHELP.html"));
     find<QAction>("Help2")->trigger();

@@ -55,6 +55,11 @@ std::optional<QString> HelpSystem::resolvedDocument() const {
     return std::nullopt;
 }
 
+void HelpSystem::hideWindow() {
+    if (window_)
+        window_->hide();
+}
+
 void HelpSystem::showContents(QWidget* parent) {
     if (!window_)
         window_ = std::make_unique<HelpWindow>();

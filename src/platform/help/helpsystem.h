@@ -38,6 +38,9 @@ class HelpSystem {
     // was missing and where it was looked for.
     void showContents(QWidget* parent);
 
+    // Hides the help window, if it was shown: the program ends with its main window.
+    void hideWindow();
+
     // The help window, once shown; for tests.
     HelpWindow* window() const { return window_.get(); }
 
