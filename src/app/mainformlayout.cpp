@@ -9,7 +9,7 @@ namespace {
 
 using enum ControlKind;
 
-constexpr std::array kControls = std::to_array<ControlSpec>({
+constexpr std::array kControls = std::to_array<ControlEntry>({
     {"edtProjDes", Edit, 160, 24, 153, 21, 1},
     {"edtDisProjDate", DatePicker, 313, 24, 186, 21, 2},
     {"edtProjNo", Edit, 552, 24, 81, 21, 3},
@@ -57,7 +57,7 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
     {"lblStgDschIncr", Label, 112, 352, 0, kLabelHeight, 0, "Ctl-J Adds 1 Row", false},
 });
 
-constexpr std::array kMenuItems = std::to_array<MenuItemSpec>({
+constexpr std::array kMenuItems = std::to_array<MenuItemEntry>({
     {{}, "File1", "&File"},
     {"File1", "New1", "&New", "Ctrl+N"},
     {"File1", "Open1", "&Open", "Ctrl+O", true, Command::Open},
@@ -78,7 +78,7 @@ constexpr std::array kMenuItems = std::to_array<MenuItemSpec>({
     {"Tools1", "SizeOutlet1", "&Size Outlet...", {}, true, Command::SizeOutlet},
 });
 
-constexpr std::array kToolButtons = std::to_array<ToolButtonSpec>({
+constexpr std::array kToolButtons = std::to_array<ToolButtonEntry>({
     {"tbnNewFile", "Open New File", "document-new", Command::New},
     {"tbnOpenFile", "Open File", "document-open", Command::Open},
     {"tbnSave", "Save File", "document-save", Command::Save},
@@ -89,7 +89,7 @@ constexpr std::array kToolButtons = std::to_array<ToolButtonSpec>({
     {"tbnExit", "Exit program", "application-exit", Command::ExitFromFileMenu},
 });
 
-constexpr std::array kPopupItems = std::to_array<MenuItemSpec>({
+constexpr std::array kPopupItems = std::to_array<MenuItemEntry>({
     {"mnuPopup", "pmnuPP", "&Print Preview", {}, true, Command::Results},
     {"mnuPopup", "Print3", "Prin&t"},
 });
@@ -128,26 +128,26 @@ std::span<const OutletLayoutRow> outletLayout() {
     return kOutletLayout;
 }
 
-std::span<const ControlSpec> mainFormControls() {
+std::span<const ControlEntry> mainFormControls() {
     return kControls;
 }
 
-const ControlSpec& controlSpec(std::string_view name) {
-    for (const ControlSpec& spec : kControls)
-        if (spec.name == name)
-            return spec;
+const ControlEntry& controlEntry(std::string_view name) {
+    for (const ControlEntry& entry : kControls)
+        if (entry.name == name)
+            return entry;
     throw std::out_of_range("no control named " + std::string(name));
 }
 
-std::span<const MenuItemSpec> mainMenuItems() {
+std::span<const MenuItemEntry> mainMenuItems() {
     return kMenuItems;
 }
 
-std::span<const ToolButtonSpec> toolBarButtons() {
+std::span<const ToolButtonEntry> toolBarButtons() {
     return kToolButtons;
 }
 
-std::span<const MenuItemSpec> popupMenuItems() {
+std::span<const MenuItemEntry> popupMenuItems() {
     return kPopupItems;
 }
 

@@ -30,7 +30,7 @@ enum class ControlKind {
     HeadingLabel, // fixed size, larger font, sky-blue background
 };
 
-struct ControlSpec {
+struct ControlEntry {
     std::string_view name;
     ControlKind kind;
     int left = 0;
@@ -46,10 +46,10 @@ struct ControlSpec {
 inline constexpr int kLabelHeight = 13; // pixels
 
 // Every control of the client area, in tab order, then the labels.
-std::span<const ControlSpec> mainFormControls();
+std::span<const ControlEntry> mainFormControls();
 
 // The control of that name; throws std::out_of_range for an unknown name.
-const ControlSpec& controlSpec(std::string_view name);
+const ControlEntry& controlEntry(std::string_view name);
 
 // The items of the two lists and the radio group.
 inline constexpr std::array<std::string_view, 2> kIntensityMethodItems{"User supplied ",
@@ -80,7 +80,7 @@ enum class Command {
 };
 
 // A menu bar item and its items. An item without a menu name stands on the bar itself.
-struct MenuItemSpec {
+struct MenuItemEntry {
     std::string_view menu; // the bar item's name; empty for the bar items themselves
     std::string_view name;
     std::string_view caption;
@@ -89,10 +89,10 @@ struct MenuItemSpec {
     Command command = Command::None;
 };
 
-std::span<const MenuItemSpec> mainMenuItems();
+std::span<const MenuItemEntry> mainMenuItems();
 
 // The tool bar's buttons, left to right; a row without a name is an 8-pixel separator.
-struct ToolButtonSpec {
+struct ToolButtonEntry {
     std::string_view name;
     std::string_view hint;
     std::string_view iconName = {}; // freedesktop icon, with a drawing of our own as fallback
@@ -105,10 +105,10 @@ inline constexpr int kToolButtonHeight = 22;  // pixels
 inline constexpr int kToolImageSize = 16;     // pixels
 inline constexpr int kToolSeparatorWidth = 8; // pixels
 
-std::span<const ToolButtonSpec> toolBarButtons();
+std::span<const ToolButtonEntry> toolBarButtons();
 
 // The pop-up menu of the print button and of the tool bar.
-std::span<const MenuItemSpec> popupMenuItems();
+std::span<const MenuItemEntry> popupMenuItems();
 
 // What choosing an outlet does to one control, by DischargeMethod index 0 to 3: shown or
 // hidden, and the caption it gets (empty: the caption is left as it is). Open sets two

@@ -47,18 +47,18 @@ namespace velmora {
 namespace {
 
 // The three grids: columns, rows and their sizes in pixels.
-struct GridSpec {
+struct GridEntry {
     std::string_view name;
     StringGridLook look;
 };
 
-const std::array<GridSpec, 3>& gridSpecs() {
-    static const std::array<GridSpec, 3> specs{{
+const std::array<GridEntry, 3>& gridEntries() {
+    static const std::array<GridEntry, 3> entries{{
         {"sgMethodOne", {6, 14, {108, 108, 108, 108, 108, 108}, 24, false, true}},
         {"sgUsrNtnsty", {2, 6, {64, 64}, 20, true, false}},
         {"stageDisch", {2, 5, {66, 64}, 24, false, true}},
     }};
-    return specs;
+    return entries;
 }
 
 // pixels: the radio group's items share the box below its caption evenly
@@ -185,8 +185,8 @@ void TVelmoraMainFrm::buildClientArea() {
     scroll->setWidget(visible);
     setCentralWidget(scroll);
 
-    for (const ControlSpec& spec : mainFormControls())
-        controls_.emplace(std::string(spec.name), createControl(spec, client_));
+    for (const ControlEntry& entry : mainFormControls())
+        controls_.emplace(std::string(entry.name), createControl(entry, client_));
 
     edtProjDes = control<QLineEdit>("edtProjDes");
     edtDisProjDate = control<QDateEdit>("edtDisProjDate");
@@ -213,14 +213,14 @@ void TVelmoraMainFrm::buildClientArea() {
     LabelWeirLength = control<QLabel>("LabelWeirLength");
 }
 
-QWidget* TVelmoraMainFrm::createControl(const ControlSpec& spec, QWidget* client) {
-    const QString text = qstr(spec.text);
+QWidget* TVelmoraMainFrm::createControl(const ControlEntry& entry, QWidget* client) {
+    const QString text = qstr(entry.text);
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (entry.kind) {
     case ControlKind::Edit: {
         auto* edit = new QLineEdit(text, client);
-        if (spec.maxLength > 0)
-            edit->setValidator(new TypingLimit(spec.maxLength, edit));
+        if (entry.maxLength > 0)
+            edit->setValidator(new TypingLimit(entry.maxLength, edit));
         widget = edit;
         break;
     }
@@ -270,9 +270,9 @@ QWidget* TVelmoraMainFrm::createControl(const ControlSpec& spec, QWidget* client
         break;
     }
     case ControlKind::StringGrid: {
-        const auto& specs = gridSpecs();
-        const auto found = std::find_if(specs.begin(), specs.end(),
-                                        [&](const GridSpec& g) { return g.name == spec.name; });
+        const auto& entries = gridEntries();
+        const auto found = std::find_if(entries.begin(), entries.end(),
+                                        [&](const GridEntry& g) { return g.name == entry.name; });
         widget = new StringGridWidget(found->look, client);
         break;
     }
@@ -283,7 +283,7 @@ QWidget* TVelmoraMainFrm::createControl(const ControlSpec& spec, QWidget* client
     case ControlKind::HeadingLabel: {
         auto* label = new QLabel(text, client);
         label->setTextFormat(Qt::PlainText);
-        if (spec.kind == ControlKind::HeadingLabel) {
+        if (entry.kind == ControlKind::HeadingLabel) {
             label->setFont(windowFont(kHeadingFontPixelSize));
             label->setAutoFillBackground(true);
             QPalette palette = label->palette();
@@ -294,10 +294,10 @@ QWidget* TVelmoraMainFrm::createControl(const ControlSpec& spec, QWidget* client
         break;
     }
     }
-    widget->setObjectName(qstr(spec.name));
-    const int width = spec.width > 0 ? spec.width : widget->sizeHint().width();
-    widget->setGeometry(spec.left, spec.top, width, spec.height);
-    widget->setVisible(spec.visible);
+    widget->setObjectName(qstr(entry.name));
+    const int width = entry.width > 0 ? entry.width : widget->sizeHint().width();
+    widget->setGeometry(entry.left, entry.top, width, entry.height);
+    widget->setVisible(entry.visible);
     return widget;
 }
 
@@ -313,7 +313,7 @@ void TVelmoraMainFrm::buildGrids() {
 void TVelmoraMainFrm::buildMenus() {
     menuBar()->setNativeMenuBar(false);
     std::map<std::string, QMenu*, std::less<>> menus;
-    for (const MenuItemSpec& item : mainMenuItems()) {
+    for (const MenuItemEntry& item : mainMenuItems()) {
         QAction* action = nullptr;
         if (item.menu.empty()) {
             const bool isBarCommand = item.name == "Edit1" || item.name == "Exit1";
@@ -341,7 +341,7 @@ void TVelmoraMainFrm::buildMenus() {
 
     mnuPopup = new QMenu(this);
     mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
-    for (const MenuItemSpec& item : popupMenuItems()) {
+    for (const MenuItemEntry& item : popupMenuItems()) {
         QAction* action = mnuPopup->addAction(qstr(item.caption));
         action->setObjectName(qstr(item.name));
         const Command command = item.command;
@@ -362,24 +362,24 @@ void TVelmoraMainFrm::buildToolBar() {
     tbrStandard->layout()->setSpacing(0);
     addToolBar(Qt::TopToolBarArea, tbrStandard);
 
-    for (const ToolButtonSpec& spec : toolBarButtons()) {
-        if (spec.name.empty()) {
+    for (const ToolButtonEntry& entry : toolBarButtons()) {
+        if (entry.name.empty()) {
             auto* gap = new QWidget(tbrStandard);
             gap->setFixedWidth(kToolSeparatorWidth);
             tbrStandard->addWidget(gap);
             continue;
         }
-        auto* action = new QAction(toolIcon(spec.iconName), qstr(spec.hint), this);
-        action->setObjectName(qstr(spec.name));
-        action->setToolTip(qstr(spec.hint));
-        const Command command = spec.command;
+        auto* action = new QAction(toolIcon(entry.iconName), qstr(entry.hint), this);
+        action->setObjectName(qstr(entry.name));
+        action->setToolTip(qstr(entry.hint));
+        const Command command = entry.command;
         connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
         tbrStandard->addAction(action);
         auto* button = qobject_cast<QToolButton*>(tbrStandard->widgetForAction(action));
-        button->setObjectName(qstr(spec.name));
+        button->setObjectName(qstr(entry.name));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
-        if (spec.dropDown) {
+        if (entry.dropDown) {
             button->setMenu(mnuPopup);
             button->setPopupMode(QToolButton::MenuButtonPopup);
             button->setFixedHeight(kToolButtonHeight);
@@ -412,20 +412,21 @@ void TVelmoraMainFrm::buildStatusBar() {
 // Tab moves through the input controls in the designed order; within the radio group it
 // stops on the selected event.
 void TVelmoraMainFrm::setTabOrder() {
-    std::vector<const ControlSpec*> stops;
-    for (const ControlSpec& spec : mainFormControls())
-        if (spec.tabOrder > 0)
-            stops.push_back(&spec);
-    std::sort(stops.begin(), stops.end(),
-              [](const ControlSpec* a, const ControlSpec* b) { return a->tabOrder < b->tabOrder; });
+    std::vector<const ControlEntry*> stops;
+    for (const ControlEntry& entry : mainFormControls())
+        if (entry.tabOrder > 0)
+            stops.push_back(&entry);
+    std::sort(stops.begin(), stops.end(), [](const ControlEntry* a, const ControlEntry* b) {
+        return a->tabOrder < b->tabOrder;
+    });
     std::vector<QWidget*> chain;
-    for (const ControlSpec* spec : stops) {
-        if (spec->kind == ControlKind::RadioGroup) {
+    for (const ControlEntry* entry : stops) {
+        if (entry->kind == ControlKind::RadioGroup) {
             for (QAbstractButton* button : grpRainEvntButtons->buttons())
                 chain.push_back(button);
             continue;
         }
-        chain.push_back(control<QWidget>(spec->name));
+        chain.push_back(control<QWidget>(entry->name));
     }
     for (std::size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
@@ -884,7 +885,7 @@ QMenu* TVelmoraMainFrm::createPopupMenu() {
 
 bool TVelmoraMainFrm::isWindowShortcut(const QKeyEvent& event) const {
     const QKeySequence pressed(event.keyCombination());
-    for (const MenuItemSpec& item : mainMenuItems())
+    for (const MenuItemEntry& item : mainMenuItems())
         if (!item.shortcut.empty() && QKeySequence(qstr(item.shortcut)) == pressed)
             return true;
     return false;
@@ -892,7 +893,7 @@ bool TVelmoraMainFrm::isWindowShortcut(const QKeyEvent& event) const {
 
 bool TVelmoraMainFrm::isDeadShortcut(const QKeyEvent& event) const {
     const QKeySequence pressed(event.keyCombination());
-    for (const MenuItemSpec& item : mainMenuItems())
+    for (const MenuItemEntry& item : mainMenuItems())
         if (!item.shortcut.empty() && item.command == Command::None &&
             QKeySequence(qstr(item.shortcut)) == pressed)
             return true;

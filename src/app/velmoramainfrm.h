@@ -121,7 +121,7 @@ class TVelmoraMainFrm final : public QMainWindow, public ProjectForm {
 
   private:
     void buildClientArea();
-    QWidget* createControl(const ControlSpec& spec, QWidget* client);
+    QWidget* createControl(const ControlEntry& entry, QWidget* client);
     void buildGrids();
     void buildMenus();
     void buildToolBar();

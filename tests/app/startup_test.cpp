@@ -80,24 +80,24 @@ QString textOf(const QWidget* widget) {
 // Every row of the window's table, checked on the built window: kind, place, size, text and
 // visibility. Labels are as wide as their caption and must end before the next control.
 TEST_F(StartupTest, EveryControlStandsWhereItWasDesigned) {
-    for (const ControlSpec& spec : mainFormControls()) {
-        SCOPED_TRACE(std::string(spec.name));
-        const QWidget* widget = find<QWidget>(std::string(spec.name).c_str());
+    for (const ControlEntry& entry : mainFormControls()) {
+        SCOPED_TRACE(std::string(entry.name));
+        const QWidget* widget = find<QWidget>(std::string(entry.name).c_str());
         ASSERT_NE(widget, nullptr);
-        EXPECT_TRUE(isOfKind(widget, spec.kind));
+        EXPECT_TRUE(isOfKind(widget, entry.kind));
         const QRect at = clientGeometry(widget);
-        EXPECT_EQ(at.topLeft(), QPoint(spec.left, spec.top));
-        EXPECT_EQ(at.height(), spec.height);
-        if (spec.width > 0) {
-            EXPECT_EQ(at.width(), spec.width);
+        EXPECT_EQ(at.topLeft(), QPoint(entry.left, entry.top));
+        EXPECT_EQ(at.height(), entry.height);
+        if (entry.width > 0) {
+            EXPECT_EQ(at.width(), entry.width);
         } else {
             EXPECT_GE(at.width(), widget->fontMetrics().horizontalAdvance(textOf(widget)));
         }
-        EXPECT_EQ(widget->isVisibleTo(&main()), spec.visible);
-        if (!spec.text.empty() && spec.kind != ControlKind::StringGrid) {
-            EXPECT_EQ(textOf(widget).toStdString(), std::string(spec.text));
+        EXPECT_EQ(widget->isVisibleTo(&main()), entry.visible);
+        if (!entry.text.empty() && entry.kind != ControlKind::StringGrid) {
+            EXPECT_EQ(textOf(widget).toStdString(), std::string(entry.text));
         }
-        if (spec.maxLength > 0) {
+        if (entry.maxLength > 0) {
             EXPECT_NE(qobject_cast<const QLineEdit*>(widget)->validator(), nullptr);
         }
     }
@@ -176,17 +176,17 @@ TEST_F(StartupTest, CaptionsFitTheirRoom) {
 }
 
 TEST_F(StartupTest, TabFollowsTheDesignedOrder) {
-    std::vector<const ControlSpec*> stops;
-    for (const ControlSpec& spec : mainFormControls())
-        if (spec.tabOrder > 0 && spec.visible)
-            stops.push_back(&spec);
+    std::vector<const ControlEntry*> stops;
+    for (const ControlEntry& entry : mainFormControls())
+        if (entry.tabOrder > 0 && entry.visible)
+            stops.push_back(&entry);
     std::sort(stops.begin(), stops.end(),
               [](const auto* a, const auto* b) { return a->tabOrder < b->tabOrder; });
-    auto stopOf = [&](QWidget* widget) -> const ControlSpec* {
-        for (const ControlSpec* spec : stops) {
-            QWidget* control = find<QWidget>(std::string(spec->name).c_str());
+    auto stopOf = [&](QWidget* widget) -> const ControlEntry* {
+        for (const ControlEntry* entry : stops) {
+            QWidget* control = find<QWidget>(std::string(entry->name).c_str());
             if (widget == control || control->isAncestorOf(widget))
-                return spec;
+                return entry;
         }
         return nullptr;
     };
@@ -195,7 +195,7 @@ TEST_F(StartupTest, TabFollowsTheDesignedOrder) {
         QWidget* widget = find<QWidget>(std::string(stops[i]->name).c_str());
         if (stops[i]->kind == ControlKind::RadioGroup)
             widget = find<QButtonGroup>("grpRainEvntButtons")->buttons().constLast();
-        const ControlSpec* next = nullptr;
+        const ControlEntry* next = nullptr;
         for (QWidget* w = widget->nextInFocusChain(); w != widget && next == nullptr;
              w = w->nextInFocusChain())
             if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(&main()) && stopOf(w) &&
